@@ -1,0 +1,16 @@
+#include "calc/checked_math.h"
+
+namespace tarsilo::checked {
+
+void RaiseForResult(Extended result, bool divisionByZero) {
+    if (std::isnan(result))
+        RaiseFault(ProcessorFault::FloatInvalidOperation);
+    RaiseFault(divisionByZero ? ProcessorFault::FloatDivideByZero
+                              : ProcessorFault::FloatOverflow);
+}
+
+Extended Exp(Extended x) { return Finite(std::exp(x)); }
+
+Extended Sqrt(Extended x) { return Finite(std::sqrt(x)); }
+
+} // namespace tarsilo::checked

@@ -1,0 +1,23 @@
+#include "calc/decimal_mark.h"
+
+#include <cstring>
+#include <langinfo.h>
+#include <locale.h>
+
+namespace tarsilo {
+
+char DecimalMark = '.';
+
+char DecimalMarkOfLocale(const char* localeName) {
+    locale_t locale = newlocale(LC_NUMERIC_MASK, localeName, locale_t(0));
+    if (locale == locale_t(0))
+        return '.';
+    const char* point = nl_langinfo_l(RADIXCHAR, locale);
+    const char mark = (point != nullptr && std::strlen(point) == 1) ? point[0] : '.';
+    freelocale(locale);
+    return mark;
+}
+
+void ReadDecimalMark() { DecimalMark = DecimalMarkOfLocale(""); }
+
+} // namespace tarsilo

@@ -1,0 +1,97 @@
+#include "calc/descent_model.h"
+
+#include "calc/checked_math.h"
+#include "calc/height_term.h"
+
+namespace tarsilo {
+
+namespace {
+
+using namespace checked;
+
+// π as the volume formulas use it: eight significant digits, not the full value.
+constexpr Extended Pi = 3.1415926L;
+constexpr Extended EnergyScale = 10000000.0L;
+constexpr Extended BallEnergyCoefficient = 6.26L;
+constexpr Extended CylinderEnergyCoefficient = 9.39L;
+
+// v = exp(exp(−k) × (−(A / B))) × Vo, evaluated left to right.
+Extended SpeedAtPoint(const CalcInputs& in, Extended A_of(const CalcInputs&),
+                      Extended B_of(const CalcInputs&)) {
+    const Extended density = Exp(Neg(HeightTerm(in)));
+    const Extended A = A_of(in);
+    const Extended B = B_of(in);
+    return Mul(Exp(Mul(density, Neg(Div(A, B)))), in.Vo);
+}
+
+// Vc = sqrt(exp(k) × (F / G)), evaluated left to right.
+Extended FreeFallSpeed(const CalcInputs& in, Extended F_of(const CalcInputs&),
+                       Extended G_of(const CalcInputs&)) {
+    const Extended growth = Exp(HeightTerm(in));
+    const Extended F = F_of(in);
+    const Extended G = G_of(in);
+    return Sqrt(Mul(growth, Div(F, G)));
+}
+
+// Speeds as percentages and energies, shared by both shapes. `energyBase` is
+// the coefficient times the size factors (6.26·ρB·D³ or 9.39·ρB·D²·L).
+void StoreRatiosAndEnergies(const CalcInputs& in, Extended energyBase(const CalcInputs&),
+                            CalcResults& out) {
+    out.vv0 = Div(Mul(out.v, 100), in.Vo);
+    out.v_v0 = Div(Mul(Sub(in.Vo, out.v), 100), in.Vo);
+    out.Et0 = Div(Mul(Mul(energyBase(in), in.Vo), in.Vo), EnergyScale);
+    out.Et0 = Div(out.Et0, EnergyScale);
+    out.Et = Div(Mul(Mul(energyBase(in), out.v), out.v), EnergyScale);
+    out.Et = Div(out.Et, EnergyScale);
+}
+
+Extended BallA(const CalcInputs& in) {
+    return Mul(Mul(Mul(Mul(in.Cb, 3), in.Ro0), GasConstantR), in.T);
+}
+Extended BallB(const CalcInputs& in) {
+    return Mul(Mul(Mul(Mul(in.D, 4), in.RoB), in.mu), in.g);
+}
+Extended BallF(const CalcInputs& in) { return Mul(Mul(Mul(in.RoB, 4), in.D), in.g); }
+Extended BallG(const CalcInputs& in) { return Mul(Mul(in.Ro0, 3), in.Cb); }
+Extended BallEnergyBase(const CalcInputs& in) {
+    return Mul(Mul(Mul(Mul(BallEnergyCoefficient, in.RoB), in.D), in.D), in.D);
+}
+
+Extended CylinderA(const CalcInputs& in) {
+    return Mul(Mul(Mul(in.Cb, in.Ro0), GasConstantR), in.T);
+}
+Extended CylinderB(const CalcInputs& in) {
+    return Mul(Mul(Mul(Mul(in.L, 2), in.RoB), in.mu), in.g);
+}
+Extended CylinderF(const CalcInputs& in) { return Mul(Mul(Mul(in.RoB, 2), in.L), in.g); }
+Extended CylinderG(const CalcInputs& in) { return Mul(in.Ro0, in.Cb); }
+Extended CylinderEnergyBase(const CalcInputs& in) {
+    return Mul(Mul(Mul(Mul(CylinderEnergyCoefficient, in.RoB), in.D), in.D), in.L);
+}
+
+} // namespace
+
+void EvaluateBall(const CalcInputs& in, CalcResults& out) {
+    out.V = Div(Mul(Mul(Mul(Pi, in.D), in.D), in.D), 6);
+    out.m = Mul(in.RoB, out.V);
+    out.v = SpeedAtPoint(in, BallA, BallB);
+    out.vc = FreeFallSpeed(in, BallF, BallG);
+    StoreRatiosAndEnergies(in, BallEnergyBase, out);
+}
+
+void EvaluateCylinder(const CalcInputs& in, CalcResults& out) {
+    out.V = Div(Mul(Mul(Mul(Pi, in.D), in.D), in.L), 4);
+    out.m = Mul(in.RoB, out.V);
+    out.v = SpeedAtPoint(in, CylinderA, CylinderB);
+    out.vc = FreeFallSpeed(in, CylinderF, CylinderG);
+    StoreRatiosAndEnergies(in, CylinderEnergyBase, out);
+}
+
+void EvaluateModel(const CalcInputs& inputs, BodyShape shape, CalcResults& results) {
+    if (shape == BodyShape::Ball)
+        EvaluateBall(inputs, results);
+    else
+        EvaluateCylinder(inputs, results);
+}
+
+} // namespace tarsilo

@@ -1,0 +1,31 @@
+#pragma once
+// The closed-form descent model of a ball or a cylinder through an isothermal
+// atmosphere.
+
+#include "calc/inputs.h"
+
+namespace tarsilo {
+
+struct CalcResults {
+    long double V = 0;      // body volume, m³
+    long double m = 0;      // body mass, kg
+    long double v = 0;      // speed at the calculation point, m/s
+    long double vv0 = 0;    // relative speed v/Vo, %
+    long double v_v0 = 0;   // deceleration (Vo − v)/Vo, %
+    long double vc = 0;     // free-fall speed at the calculation point, m/s
+    long double Et0 = 0;    // kinetic energy at entry, kilotonnes of TNT
+    long double Et = 0;     // kinetic energy at the calculation point, kilotonnes of TNT
+};
+
+enum class BodyShape { Ball, Cylinder };
+
+// Fills the results one by one, in the order V, m, v, vc, vv0, v_v0, Et0, Et
+// (each energy first as a partial quotient, then final). Assumes the
+// inputs passed validation. An arithmetic fault raises EInvalidOp, EZeroDivide
+// or EOverflow; the results computed before it keep their new values, the
+// faulting one and those after it their old ones.
+void EvaluateBall(const CalcInputs& inputs, CalcResults& results);
+void EvaluateCylinder(const CalcInputs& inputs, CalcResults& results);
+void EvaluateModel(const CalcInputs& inputs, BodyShape shape, CalcResults& results);
+
+} // namespace tarsilo

@@ -1,0 +1,45 @@
+#pragma once
+// The ten input quantities and their validation.
+
+#include <array>
+#include <string_view>
+
+namespace tarsilo {
+
+struct CalcInputs {
+    long double Vo = 0; // initial speed, m/s
+    long double D = 0;  // diameter, m
+    long double L = 0;  // cylinder length, m
+    long double Cb = 0; // drag coefficient
+    long double RoB = 0; // body density, kg/m³
+    long double g = 0;  // gravitational acceleration, m/s²
+    long double Ro0 = 0; // gas density at the surface, kg/m³
+    long double mu = 0; // molar mass of the gas, kg/mol
+    long double T = 0;  // absolute temperature, K
+    long double Hx = 0; // height of the calculation point, m
+};
+
+// The slots in the order in which Calculate reads and stores them.
+inline constexpr std::array<long double CalcInputs::*, 10> InputReadingOrder = {
+    &CalcInputs::Vo,  &CalcInputs::D,  &CalcInputs::L,   &CalcInputs::Cb, &CalcInputs::RoB,
+    &CalcInputs::g,   &CalcInputs::Ro0, &CalcInputs::mu, &CalcInputs::T,  &CalcInputs::Hx,
+};
+
+// The universal gas constant, as the extended value nearest to 8.31.
+inline constexpr long double GasConstantR = 8.31L;
+
+// 0 lets the descent model run; 1..10 names the failed check.
+using InputStatus = int;
+
+// Runs all ten checks in order; the highest failing one wins. The height test
+// divides by R·T and so raises EZeroDivide or EInvalidOp when T is 0, and
+// EOverflow when the height term leaves the extended range.
+InputStatus ValidateInputs(const CalcInputs& inputs);
+
+// The status line text of a code 1..10; empty for any other code.
+std::string_view StatusText(InputStatus status);
+
+// The status line text after a successful calculation and after Clear.
+inline constexpr std::string_view ReadyText = "Готов ...";
+
+} // namespace tarsilo

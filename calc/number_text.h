@@ -1,0 +1,47 @@
+#pragma once
+// Conversion between field texts and extended values: the only two ways the
+// program turns a text into a number and a number into a text.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calc/decimal_mark.h"
+
+namespace tarsilo {
+
+// The text without its leading and trailing characters of code 32 or less.
+// The result views the argument's characters.
+std::string_view TrimBlanks(std::string_view text);
+
+// Reads a number: optional spaces, sign, digits with an optional decimal mark,
+// an optional exponent, optional spaces. Raises EConvertError with the message
+// "'<text>' is not a valid floating point value" when the text is not a number
+// or its value overflows. Leaves no floating-point exception flag set.
+long double ParseNumber(std::string_view text);
+long double ParseNumber(std::string_view text, char decimalMark);
+
+// The intermediate decimal form of a value: 0.d1d2...dn × 10^exponent.
+struct DecimalImage {
+    static constexpr std::int16_t InfinityExponent = 32767;
+    static constexpr std::int16_t NanExponent = -32768;
+
+    std::int16_t exponent = 0;
+    bool negative = false;
+    char digits[19] = {}; // up to 18 significant digits, NUL-terminated
+};
+
+// The value rounded to 18 significant digits, then half up to `precision`
+// digits (2..18).
+DecimalImage MakeDecimalImage(long double value, int precision);
+
+// General format: fixed notation where the rounded magnitude allows, else
+// scientific with an exponent of at least `exponentDigits` digits. Precision
+// is clamped to 2..18; an exponentDigits outside 0..4 counts as 0.
+std::string FormatGeneral(long double value, int precision, int exponentDigits);
+std::string FormatGeneral(long double value, int precision, int exponentDigits, char decimalMark);
+
+// The format of every result field.
+inline std::string FormatResult(long double value) { return FormatGeneral(value, 5, 4); }
+
+} // namespace tarsilo

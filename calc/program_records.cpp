@@ -1,0 +1,8 @@
+#include "calc/program_records.h"
+
+namespace tarsilo {
+
+CalcInputs ProgramInputs;
+CalcResults ProgramResults;
+
+} // namespace tarsilo
