@@ -7,6 +7,10 @@
 
 namespace tarsilo {
 
+// Out of line so that the return address is the code that raised the error.
+[[gnu::noinline]] Exception::Exception(std::string message)
+    : message_(std::move(message)), address_(__builtin_return_address(0)) {}
+
 std::unique_ptr<Exception> TranslateFault(ProcessorFault fault) {
     static const std::string invalidOp = "Invalid floating point operation";
     static const std::string underflow = "Floating point underflow";

@@ -13,8 +13,10 @@ namespace tarsilo {
 // Root of all errors; holds the message shown to the user.
 class Exception : public std::exception {
 public:
-    explicit Exception(std::string message) : message_(std::move(message)) {}
+    explicit Exception(std::string message);
     const std::string& Message() const noexcept { return message_; }
+    // The code address that created the error, for the "Application Error" text.
+    const void* Address() const noexcept { return address_; }
     const char* what() const noexcept override { return message_.c_str(); }
     // The class name shown in the "Application Error" text.
     virtual const char* ClassName() const noexcept { return "Exception"; }
@@ -23,6 +25,7 @@ public:
 
 private:
     std::string message_;
+    const void* address_;
 };
 
 #define TARSILO_ERROR_CLASS(Name, Base)                                                            \

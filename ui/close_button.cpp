@@ -1,0 +1,42 @@
+#include "ui/close_button.h"
+
+#include <QBitmap>
+#include <QPixmap>
+
+#include "ui/window_style.h"
+
+namespace tarsilo {
+
+namespace {
+
+constexpr int GlyphSize = 18;
+
+// The glyph image holds two pictures side by side; the colour of its
+// bottom-left pixel is transparent.
+QPixmap GlyphHalf(const QImage& strip, int index) {
+    QImage half = strip.copy(index * GlyphSize, 0, GlyphSize, GlyphSize);
+    const QRgb transparent = strip.pixel(0, strip.height() - 1);
+    QPixmap pixmap = QPixmap::fromImage(half);
+    pixmap.setMask(QBitmap::fromImage(half.createMaskFromColor(transparent, Qt::MaskInColor)));
+    return pixmap;
+}
+
+} // namespace
+
+QIcon CloseGlyph() {
+    EnsureUiResources();
+    static const QImage strip(QStringLiteral(":/tarsilo/close_glyph.xpm"));
+    QIcon icon;
+    icon.addPixmap(GlyphHalf(strip, 0), QIcon::Normal);
+    icon.addPixmap(GlyphHalf(strip, 0), QIcon::Active);
+    icon.addPixmap(GlyphHalf(strip, 1), QIcon::Disabled);
+    return icon;
+}
+
+CloseButton::CloseButton(QWidget* parent) : QPushButton(parent) {
+    setIcon(CloseGlyph());
+    setIconSize(QSize(GlyphSize, GlyphSize));
+    connect(this, &QPushButton::clicked, this, [this] { window()->close(); });
+}
+
+} // namespace tarsilo

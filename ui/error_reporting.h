@@ -1,0 +1,38 @@
+#pragma once
+// Errors that escape an event handler are shown here, in the modal error
+// dialog, and the program goes on with the next event.
+
+#include <exception>
+
+#include <QString>
+
+class QObject;
+
+namespace tarsilo {
+
+// The dialog text: the message with "." appended when it is not empty and the
+// code of its last character is above that of '.'.
+QString ErrorDialogText(const QString& message);
+
+// The message an error carries, as the dialog shows it before the full-stop rule.
+QString ErrorMessage(const std::exception& error);
+
+// A modal message box with the stop icon, one OK button and the application
+// title as caption, centred on the monitor of the window that was active; that
+// window is active again afterwards.
+void ShowErrorDialog(const std::exception& error);
+
+// Cancels a mouse capture, ignores EAbort, else shows the error dialog.
+void ReportException(const std::exception& error, QObject* source);
+
+// Runs an event handler's command; an error it raises goes to ReportException
+// with `source` as the control whose event was being handled.
+template <class Command> void RunCommand(QObject* source, Command&& command) {
+    try {
+        command();
+    } catch (const std::exception& error) {
+        ReportException(error, source);
+    }
+}
+
+} // namespace tarsilo
