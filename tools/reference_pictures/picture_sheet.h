@@ -1,0 +1,31 @@
+#pragma once
+
+#include "typesetter.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+
+namespace reference_pictures {
+
+// A white picture being drawn on: its frame, table rules and typeset lines, in pixel coordinates.
+class PictureSheet {
+public:
+    explicit PictureSheet(QSize size);
+
+    // A one-pixel frame whose lines pass through both corners.
+    void drawFrame(QPoint topLeft, QPoint bottomRight);
+    void drawHorizontalRule(int y, int left, int right);
+    void drawVerticalRule(int x, int top, int bottom);
+    // Draws box with its baseline's left end at (left, baseline).
+    void place(const Box& box, double left, int baseline);
+    // Draws box so that its highest ink lies on row top.
+    void placeFromTop(const Box& box, double left, int top);
+
+    QImage grayscale() const;
+
+private:
+    QImage image_;
+};
+
+} // namespace reference_pictures
