@@ -10,6 +10,31 @@
 
 namespace tarsilo {
 
+namespace {
+
+// Centres itself once its size is final, which is only known when it shows.
+class CentredMessageBox : public QMessageBox {
+public:
+    CentredMessageBox(const QString& caption, const QString& text, QScreen* screen)
+        : QMessageBox(QMessageBox::Critical, caption, text, QMessageBox::Ok), screen_(screen) {}
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        QScreen* screen = screen_ ? screen_.data() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+private:
+    QPointer<QScreen> screen_;
+};
+
+} // namespace
+
 QString ErrorDialogText(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() > u'.')
         return message + u'.';
@@ -22,24 +47,20 @@ QString ErrorMessage(const std::exception& error) {
     return QString::fromLocal8Bit(error.what());
 }
 
-void ShowErrorDialog(const std::exception& error) {
-    QPointer<QWidget> active = QApplication::activeWindow();
-    QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
-
-    // The box belongs to the application, not to the window the error came from.
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                    ErrorDialogText(ErrorMessage(error)), QMessageBox::Ok);
-    box.setWindowModality(Qt::ApplicationModal);
+void ShowStopMessage(const QString& caption, const QString& text, QScreen* screen,
+                     const QString& objectName) {
+    // No parent: the box belongs to the application, not to a window.
+    CentredMessageBox box(caption, text, screen);
+    box.setObjectName(objectName);
     box.setTextFormat(Qt::PlainText);
-    box.setObjectName(QStringLiteral("ErrorDialog"));
-    if (screen) {
-        box.adjustSize();
-        QRect frame = box.frameGeometry();
-        frame.moveCenter(screen->geometry().center());
-        box.move(frame.topLeft());
-    }
+    box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+}
 
+void ShowErrorDialog(const std::exception& error) {
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    ShowStopMessage(QGuiApplication::applicationDisplayName(), ErrorDialogText(ErrorMessage(error)),
+                    active ? active->screen() : nullptr, QStringLiteral("ErrorDialog"));
     if (active) {
         active->raise();
         active->activateWindow();

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QObject;
+class QScreen;
 
 namespace tarsilo {
 
@@ -17,9 +18,15 @@ QString ErrorDialogText(const QString& message);
 // The message an error carries, as the dialog shows it before the full-stop rule.
 QString ErrorMessage(const std::exception& error);
 
-// A modal message box with the stop icon, one OK button and the application
-// title as caption, centred on the monitor of the window that was active; that
-// window is active again afterwards.
+// A modal message box for the whole application with the stop icon and one OK
+// button, centred on the screen (the primary one when null). Returns once the
+// user has closed it.
+void ShowStopMessage(const QString& caption, const QString& text, QScreen* screen,
+                     const QString& objectName);
+
+// The error dialog: the message by the full-stop rule under the application
+// title, centred on the monitor of the window that was active; that window is
+// active again afterwards.
 void ShowErrorDialog(const std::exception& error);
 
 // Cancels a mouse capture, ignores EAbort, else shows the error dialog.

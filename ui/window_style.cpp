@@ -7,7 +7,9 @@
 #include <cmath>
 
 // Resources compiled into a static library are registered by hand.
-static void RegisterUiResources() { Q_INIT_RESOURCE(ui_resources); }
+static void RegisterUiResources() {
+    Q_INIT_RESOURCE(ui_resources);
+}
 
 namespace tarsilo {
 
@@ -24,7 +26,9 @@ int ScaledPixels(int designPixels, qreal dpi) {
 
 // The text height of the digit 0: the font's full line height, as the layout
 // grid was measured.
-int TextHeight(const QFont& font) { return QFontMetrics(font).height(); }
+int TextHeight(const QFont& font) {
+    return QFontMetrics(font).height();
+}
 
 } // namespace
 

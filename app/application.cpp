@@ -1,0 +1,98 @@
+#include "app/application.h"
+
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "app/application_title.h"
+#include "calc/decimal_mark.h"
+#include "ui/error_reporting.h"
+
+namespace tarsilo {
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    title_ = ApplicationTitleFromPath(applicationFilePath());
+    setApplicationDisplayName(title_);
+    // The windows are designed for the classic desktop look: captions set
+    // into group box frames, sunken edits, a heavy frame on the default button.
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+        setStyle(classic);
+        setPalette(classic->standardPalette());
+    }
+    // Only the main window ends the program, whatever else is still open.
+    setQuitOnLastWindowClosed(false);
+}
+
+TApplication::~TApplication() {
+    Shutdown();
+}
+
+void TApplication::Adopt(QWidget* form, std::function<void()> forgetReference) {
+    forms_.push_back({form, std::move(forgetReference)});
+    if (!mainForm_) {
+        mainForm_ = form;
+        form->installEventFilter(this);
+    }
+}
+
+void TApplication::Run() {
+    running_ = true;
+    terminated_ = false;
+    if (mainForm_)
+        mainForm_->show();
+    while (!terminated_)
+        exec();
+    running_ = false;
+}
+
+void TApplication::Terminate() {
+    postEvent(this, new QEvent(QEvent::Quit));
+}
+
+void TApplication::Shutdown() noexcept {
+    for (const OwnedForm& owned : forms_) {
+        if (owned.form)
+            owned.form->hide();
+    }
+    for (auto owned = forms_.rbegin(); owned != forms_.rend(); ++owned) {
+        delete owned->form.data();
+        owned->forgetReference();
+    }
+    forms_.clear();
+    mainForm_ = nullptr;
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ReportException(error, this);
+        return false;
+    }
+}
+
+bool TApplication::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Quit:
+        // Nothing can refuse the quit request: the windows are hidden and
+        // destroyed at shutdown, not asked to close.
+        terminated_ = true;
+        exit(0);
+        return true;
+    case QEvent::LocaleChange:
+        ReadDecimalMark();
+        break;
+    default:
+        break;
+    }
+    return QApplication::event(event);
+}
+
+bool TApplication::eventFilter(QObject* watched, QEvent* event) {
+    // The main window closes like any other (it hides); the program then ends
+    // once the close has been handled.
+    if (watched == mainForm_ && event->type() == QEvent::Close)
+        Terminate();
+    return QApplication::eventFilter(watched, event);
+}
+
+} // namespace tarsilo

@@ -1,0 +1,374 @@
+// The application shell under its real application object: the title, the
+// error dialog and the "Application Error" box with their texts, the exit
+// status, the end of the program when the main window closes, the last-resort
+// catch of the event loop, the decimal mark and the floating-point mode.
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include "app/application.h"
+#include "app/application_error.h"
+#include "app/application_title.h"
+#include "app/program.h"
+#include "calc/decimal_mark.h"
+#include "calc/errors.h"
+#include "calc/fpu_mode.h"
+#include "tests/gui_test_support.h"
+#include "ui/Tarsilo_V10.h"
+#include "ui/error_reporting.h"
+
+using namespace tarsilo;
+using namespace tarsilo::test;
+
+namespace {
+
+// A second window such as the reference window: created through the
+// application with the main window as parent.
+class SecondForm : public QWidget {
+public:
+    explicit SecondForm(QWidget* parent) : QWidget(parent, Qt::Window) {}
+};
+SecondForm* secondForm = nullptr;
+
+class FailingForm : public QWidget {
+public:
+    explicit FailingForm(QWidget* parent) : QWidget(parent) {
+        throw EInvalidOp("Invalid floating point operation");
+    }
+};
+FailingForm* failingForm = nullptr;
+
+// Raises an error from its event handler, outside any command.
+class ThrowingObject : public QObject {
+public:
+    int events = 0;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        ++events;
+        throw EOverflow("Floating point overflow");
+    }
+};
+
+const QRegularExpression ApplicationErrorPattern(
+    "^Exception (\\w+) in module test_application_shell at [0-9A-F]{16}\\.\\n(.*)\\n$",
+    QRegularExpression::DotMatchesEverythingOption);
+
+} // namespace
+
+class TestApplicationShell : public QObject {
+    Q_OBJECT
+
+    TApplication& application_;
+    ModalDialogWatchdog* watchdog_ = nullptr;
+
+    // Runs the program with a time limit, so that a loop that never ends fails
+    // the test instead of hanging it.
+    int RunLimited(const std::function<void(TApplication&)>& createForms) {
+        bool timedOut = false;
+        QTimer limit;
+        limit.setSingleShot(true);
+        connect(&limit, &QTimer::timeout, [&] {
+            timedOut = true;
+            application_.Terminate();
+        });
+        limit.start(10000);
+        const int status = RunProgram(application_, createForms);
+        if (timedOut)
+            qWarning("the event loop did not end by itself");
+        return timedOut ? -1 : status;
+    }
+
+public:
+    explicit TestApplicationShell(TApplication& application) : application_(application) {}
+
+private slots:
+    void initTestCase() { watchdog_ = new ModalDialogWatchdog(3000, this); }
+    void cleanup() {
+        SetLocaleEnvironment(nullptr);
+        ReadDecimalMark();
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(watchdog_->UnexpectedDialogs(), 0);
+    }
+
+    // --- the title ---
+
+    void titleFromTheExecutableName_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("capitals") << "C:/Program Files/DESCENT.EXE"
+                                  << "Descent";
+        QTest::newRow("small letters") << "/opt/descent.exe"
+                                       << "descent";
+        QTest::newRow("cut at the first full stop") << "/usr/bin/my.calc.exe"
+                                                    << "my";
+        QTest::newRow("no extension") << "/usr/local/bin/Tarsilo10"
+                                      << "Tarsilo10";
+        QTest::newRow("first letter small stays small") << "tARSILO"
+                                                        << "tarsilo";
+        QTest::newRow("full stop in a directory") << "/home/u/v1.2/Calc"
+                                                  << "Calc";
+        QTest::newRow("non-ASCII letters") << "/bin/ÉCOLE.BIN"
+                                           << "École";
+        QTest::newRow("letter outside the basic plane") << "/bin/𝐀BC"
+                                                        << "𝐀bc";
+        QTest::newRow("name starting with a full stop") << "/bin/.hidden"
+                                                        << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void titleFromTheExecutableName() {
+        QFETCH(QString, path);
+        QFETCH(QString, title);
+        QCOMPARE(ApplicationTitleFromPath(path), title);
+    }
+
+    void titleOfThisProgram() {
+        QCOMPARE(application_.Title(), "test_application_shell");
+        QCOMPARE(QGuiApplication::applicationDisplayName(), "test_application_shell");
+    }
+
+    // --- the texts of the two boxes ---
+
+    void errorDialogFullStop_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("letter") << "Floating point overflow"
+                                << "Floating point overflow.";
+        QTest::newRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::newRow("parenthesis") << "(see above)"
+                                     << "(see above)";
+        QTest::newRow("exclamation mark") << "Stop!"
+                                          << "Stop!";
+        QTest::newRow("space") << "trailing "
+                               << "trailing ";
+        QTest::newRow("hyphen") << "a-"
+                                << "a-";
+        QTest::newRow("control character") << "line\n"
+                                           << "line\n";
+        QTest::newRow("colon") << "Reason:"
+                               << "Reason:.";
+        QTest::newRow("question mark") << "Why?"
+                                       << "Why?.";
+        QTest::newRow("slash, just above the full stop") << "a/"
+                                                         << "a/.";
+        QTest::newRow("digit") << "Error 7"
+                               << "Error 7.";
+        QTest::newRow("non-ASCII letter") << "Ошибка"
+                                          << "Ошибка.";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void errorDialogFullStop() {
+        QFETCH(QString, message);
+        QFETCH(QString, text);
+        QCOMPARE(ErrorDialogText(message), text);
+    }
+
+    void applicationErrorText_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("secondLine");
+        QTest::newRow("letter") << "Floating point overflow"
+                                << "Floating point overflow.";
+        QTest::newRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::newRow("exclamation mark gets one here") << "Stop!"
+                                                        << "Stop!.";
+        QTest::newRow("parenthesis gets one here") << "(x)"
+                                                   << "(x).";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void applicationErrorText() {
+        QFETCH(QString, message);
+        QFETCH(QString, secondLine);
+        const auto address = reinterpret_cast<const void*>(quintptr(0x4a3f10));
+        QCOMPARE(ApplicationErrorText("EOverflow", "Tarsilo10", address, message),
+                 "Exception EOverflow in module Tarsilo10 at 00000000004A3F10.\n" + secondLine +
+                     "\n");
+    }
+
+    // --- errors outside the event loop ---
+
+    void errorOutsideTheLoopEndsWithStatus1_data() {
+        QTest::addColumn<bool>("inWindowConstructor");
+        QTest::addColumn<QString>("errorClass");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("raised by the program entry") << false << "EConvertError"
+                                                     << "'x' is not a valid floating point value.";
+        QTest::newRow("raised by a window being created") << true << "EInvalidOp"
+                                                          << "Invalid floating point operation.";
+    }
+    void errorOutsideTheLoopEndsWithStatus1() {
+        QFETCH(bool, inWindowConstructor);
+        QFETCH(QString, errorClass);
+        QFETCH(QString, message);
+        int status = 0;
+        const MessageBoxSeen box = CloseMessageBoxOpenedBy([&] {
+            status = RunLimited([inWindowConstructor](TApplication& application) {
+                CreateForms(application);
+                if (inWindowConstructor)
+                    application.CreateForm(failingForm);
+                else
+                    throw EConvertError("'x' is not a valid floating point value");
+            });
+        });
+        QCOMPARE(status, 1);
+        QVERIFY(box.shown);
+        QCOMPARE(box.objectName, "ApplicationErrorBox");
+        QCOMPARE(box.title, "Application Error");
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(box.modality, Qt::ApplicationModal);
+        QVERIFY(!box.hasParent);
+        const QRegularExpressionMatch match = ApplicationErrorPattern.match(box.text);
+        QVERIFY2(match.hasMatch(), qPrintable(box.text));
+        QCOMPARE(match.captured(1), errorClass);
+        QCOMPARE(match.captured(2), message);
+        QVERIFY(!fTarsilo_main);
+        QVERIFY(!failingForm);
+    }
+
+    void fpuModeAtStart() {
+        const std::uint16_t word = ReadFpuControlWord();
+        QCOMPARE((word >> 8) & 3, 3);  // 64-bit significand
+        QCOMPARE((word >> 10) & 3, 0); // round to nearest
+        QVERIFY(FpuModeIsDefault());
+        RequireFpuMode();
+    }
+
+    void wrongFpuModeStopsTheProgram() {
+        int status = 0;
+        bool formsCreated = false;
+        MessageBoxSeen box;
+        {
+            const ScopedFpuMode doublePrecision(0x027F);
+            box = CloseMessageBoxOpenedBy(
+                [&] { status = RunLimited([&](TApplication&) { formsCreated = true; }); });
+        }
+        QCOMPARE(status, 1);
+        QVERIFY(!formsCreated);
+        QVERIFY(ApplicationErrorPattern.match(box.text).hasMatch());
+        QVERIFY(FpuModeIsDefault());
+    }
+
+    // --- the end of the program ---
+
+    void closingTheMainWindowEndsTheProgram_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click on Выход") << "click";
+        QTest::newRow("Enter on Выход") << "enter";
+        QTest::newRow("close request of the window system") << "close";
+    }
+    void closingTheMainWindowEndsTheProgram() {
+        QFETCH(QString, how);
+        QPointer<TfTarsilo_main> mainWindow;
+        QPointer<SecondForm> second;
+        bool secondBelongsToMain = false;
+        bool secondIsTransient = false;
+        QTimer::singleShot(0, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(fTarsilo_main));
+            auto* exit = fTarsilo_main->findChild<QPushButton*>("bbClose");
+            if (how == "click") {
+                QTest::mouseClick(exit, Qt::LeftButton);
+            } else if (how == "enter") {
+                exit->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(exit, Qt::Key_Return);
+            } else {
+                fTarsilo_main->close();
+            }
+        });
+        const int status = RunLimited([&](TApplication& application) {
+            CreateForms(application);
+            application.CreateForm(secondForm);
+            mainWindow = fTarsilo_main;
+            second = secondForm;
+            secondBelongsToMain = secondForm->parentWidget() == fTarsilo_main &&
+                                  secondForm->isWindow() && application.MainForm() == fTarsilo_main;
+            secondForm->show();
+            secondIsTransient =
+                secondForm->windowType() == Qt::Dialog &&
+                secondForm->windowHandle()->transientParent() == fTarsilo_main->windowHandle();
+        });
+        QCOMPARE(status, 0);
+        QVERIFY(application_.Terminated());
+        QVERIFY(secondBelongsToMain);
+        QVERIFY2(secondIsTransient, "the second window has no task entry of its own");
+        QVERIFY2(!mainWindow && !second, "both windows are destroyed at shutdown");
+        QVERIFY(!fTarsilo_main && !secondForm);
+    }
+
+    // --- errors that escape an event handler ---
+
+    void escapedErrorIsShownAndTheLoopGoesOn() {
+        ThrowingObject thrower;
+        bool handled = true;
+        const MessageBoxSeen dialog = CloseMessageBoxOpenedBy([&] {
+            QEvent event(QEvent::User);
+            handled = QCoreApplication::sendEvent(&thrower, &event);
+        });
+        QVERIFY(dialog.shown);
+        QCOMPARE(dialog.title, "test_application_shell");
+        QCOMPARE(dialog.text, "Floating point overflow.");
+        QCOMPARE(dialog.objectName, "ErrorDialog");
+        QVERIFY(!handled);
+        QCOMPARE(thrower.events, 1);
+        bool nextEventHandled = false;
+        QTimer::singleShot(0, [&] { nextEventHandled = true; });
+        QTRY_VERIFY(nextEventHandled);
+    }
+
+    void calculateErrorUnderTheApplicationTitle() {
+        TfTarsilo_main window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.findChild<QLineEdit*>("ev0")->setText("abc");
+        const MessageBoxSeen dialog = CloseMessageBoxOpenedBy(
+            [&] { QTest::mouseClick(window.findChild<QPushButton*>("bCalc"), Qt::LeftButton); });
+        QCOMPARE(dialog.title, "test_application_shell");
+        QVERIFY(dialog.title != window.windowTitle());
+        QCOMPARE(dialog.text, "'abc' is not a valid floating point value.");
+    }
+
+    // --- the regional decimal mark ---
+
+    void localeChangeRereadsTheDecimalMark() {
+        SetLocaleEnvironment("ru_RU.UTF-8");
+        QEvent change(QEvent::LocaleChange);
+        QCoreApplication::sendEvent(&application_, &change);
+        QVERIFY2(DecimalMark == ',',
+                 "the ru_RU.UTF-8 locale is missing: run scripts/install-deps.sh");
+        SetLocaleEnvironment(nullptr);
+        QCoreApplication::sendEvent(&application_, &change);
+        QCOMPARE(DecimalMark, '.');
+    }
+
+    // --- the test support itself ---
+
+    void watchdogFailsATestThatLeavesADialogOpen() {
+        ModalDialogWatchdog quick(200);
+        QEXPECT_FAIL("", "the watchdog reports the dialog that nobody closes", Continue);
+        QMessageBox forgotten(QMessageBox::Information, "left open", "nobody closes this");
+        forgotten.exec();
+        QVERIFY2(true, "an expected failure that did not happen counts as a failure here");
+        QCOMPARE(quick.UnexpectedDialogs(), 1);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    PinLocale();
+    EstablishFpuMode();
+    ReadDecimalMark();
+    TApplication application(argc, argv);
+    TestApplicationShell test(application);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_application_shell.moc"

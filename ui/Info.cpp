@@ -1,0 +1,128 @@
+#include "ui/Info.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+#include "calc/errors.h"
+#include "ui/monitor_placement.h"
+#include "ui/window_style.h"
+#include "ui_Info.h"
+
+// Resources compiled into a static library are registered by hand.
+static void RegisterPictureResources() {
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace tarsilo {
+
+TfInfo* fInfo = nullptr;
+
+namespace {
+
+constexpr QPoint DesignedPosition(30, 51);
+constexpr QSize DesignedClientSize(712, 543);
+
+void EnsurePictureResources() {
+    static const bool registered = (RegisterPictureResources(), true);
+    (void)registered;
+}
+
+JpegPicture LoadPicture(const QString& resource) {
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception("Cannot read the picture " + resource.toStdString());
+    return JpegPicture(file.readAll());
+}
+
+QList<QRect> MonitorRects() {
+    QList<QRect> monitors;
+    for (const QScreen* screen : QGuiApplication::screens())
+        monitors.append(screen->geometry());
+    return monitors;
+}
+
+bool IsEnterKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+TfInfo::TfInfo(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<::Ui::TfInfo>()) {
+    ui_->setupUi(this);
+    setWindowIcon(WindowIcon());
+    // Closing this window must never end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    ScaleToScreen();
+    move(DesignedPosition);
+    LoadPictures();
+
+    // The close button is the window's only focus stop, and the active button.
+    ui_->BitBtn1->setDefault(true);
+    ui_->BitBtn1->installEventFilter(this);
+    ui_->BitBtn1->setFocus();
+}
+
+TfInfo::~TfInfo() = default;
+
+void TfInfo::LoadPictures() {
+    EnsurePictureResources();
+    ui_->iValues->SetPicture(LoadPicture(QStringLiteral(":/pictures/values.jpg")));
+    ui_->iBall->SetPicture(LoadPicture(QStringLiteral(":/pictures/ball.jpg")));
+    ui_->iCyl->SetPicture(LoadPicture(QStringLiteral(":/pictures/cylinder.jpg")));
+    ui_->iCb->SetPicture(LoadPicture(QStringLiteral(":/pictures/drag.jpg")));
+}
+
+void TfInfo::ScaleToScreen() {
+    const LayoutScale scale(ScreenDpi(this));
+    setFont(WindowFont(scale.Dpi()));
+    if (!scale.IsIdentity()) {
+        for (QWidget* control : findChildren<QWidget*>())
+            control->setGeometry(scale.Apply(control->geometry()));
+    }
+    setFixedSize(scale.Apply(DesignedClientSize));
+    for (QLabel* label : ui_->gbContact->findChildren<QLabel*>())
+        label->adjustSize();
+}
+
+void TfInfo::Show() {
+    if (!isVisible()) {
+        const QWidget* active = QApplication::activeWindow();
+        if (active && active != this)
+            move(FollowActiveMonitor(frameGeometry(), active->frameGeometry(), MonitorRects()));
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void TfInfo::closeEvent(QCloseEvent* event) {
+    // Accepting only hides: position and decoded pictures stay for the next Show.
+    event->accept();
+    if (!isActiveWindow() || !parentWidget())
+        return;
+    QWidget* owner = parentWidget()->window();
+    if (owner->isVisible() && owner->isEnabled())
+        owner->activateWindow();
+}
+
+bool TfInfo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->BitBtn1 && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (IsEnterKey(key)) {
+            // Shift, Ctrl or Alt with Enter clicks nothing.
+            if (!(key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
+                ui_->BitBtn1->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tarsilo

@@ -1,0 +1,50 @@
+#include "ui/widget_fields.h"
+
+#include <stdexcept>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace tarsilo {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+template <class Widget> Widget* WidgetFields::Find(std::string_view name) const {
+    auto* widget = window_->findChild<Widget*>(FromUtf8(name));
+    if (!widget)
+        throw std::logic_error("the window has no control " + std::string(name));
+    return widget;
+}
+
+std::string WidgetFields::EditText(std::string_view edit) const {
+    return Find<QLineEdit>(edit)->text().toStdString();
+}
+
+void WidgetFields::SetEditText(std::string_view edit, std::string_view text) {
+    Find<QLineEdit>(edit)->setText(FromUtf8(text));
+}
+
+void WidgetFields::SetLabelCaption(std::string_view label, std::string_view caption) {
+    auto* target = Find<QLabel>(label);
+    target->setText(FromUtf8(caption));
+    target->adjustSize();
+    if (QWidget* buddy = target->buddy())
+        buddy->setAccessibleName(target->text());
+}
+
+void WidgetFields::SetControlVisible(std::string_view control, bool visible) {
+    Find<QWidget>(control)->setVisible(visible);
+}
+
+BodyShape WidgetFields::SelectedShape() const {
+    return Find<QRadioButton>("rbBall")->isChecked() ? BodyShape::Ball : BodyShape::Cylinder;
+}
+
+} // namespace tarsilo
