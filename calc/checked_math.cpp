@@ -2,15 +2,18 @@
 
 namespace tarsilo::checked {
 
-void RaiseForResult(Extended result, bool divisionByZero) {
+void RaiseForResult(Extended result, Extended divisor) {
     if (std::isnan(result))
         RaiseFault(ProcessorFault::FloatInvalidOperation);
-    RaiseFault(divisionByZero ? ProcessorFault::FloatDivideByZero
-                              : ProcessorFault::FloatOverflow);
+    RaiseFault(divisor == 0 ? ProcessorFault::FloatDivideByZero : ProcessorFault::FloatOverflow);
 }
 
-Extended Exp(Extended x) { return Finite(std::exp(x)); }
+Extended Exp(Extended x) {
+    return Finite(std::exp(x));
+}
 
-Extended Sqrt(Extended x) { return Finite(std::sqrt(x)); }
+Extended Sqrt(Extended x) {
+    return Finite(std::sqrt(x));
+}
 
 } // namespace tarsilo::checked

@@ -18,22 +18,55 @@ using Extended = long double;
 
 namespace checked {
 
-// Decides and raises the fault for a non-finite result.
-[[noreturn]] void RaiseForResult(Extended result, bool divisionByZero);
+// Decides and raises the fault for a non-finite result; the divisor tells a
+// division by zero from an overflow.
+[[noreturn]] void RaiseForResult(Extended result, Extended divisor = 1);
 
-inline Extended Finite(Extended result, bool divisionByZero = false) {
-    if (!std::isfinite(result)) [[unlikely]]
-        RaiseForResult(result, divisionByZero);
+// x − x is exactly 0 for every finite x and a NaN for an infinity or a NaN;
+// on the x87 that is cheaper than comparing |x| with the largest value.
+inline bool IsFinite(Extended x) {
+    return x - x == 0;
+}
+
+inline Extended Finite(Extended result) {
+    if (!IsFinite(result)) [[unlikely]]
+        RaiseForResult(result);
     return result;
 }
 
-inline Extended Add(Extended a, Extended b) { return Finite(a + b); }
-inline Extended Sub(Extended a, Extended b) { return Finite(a - b); }
-inline Extended Mul(Extended a, Extended b) { return Finite(a * b); }
-inline Extended Div(Extended a, Extended b) { return Finite(a / b, b == 0); }
-inline Extended Neg(Extended a) { return -a; }
+inline Extended Add(Extended a, Extended b) {
+    return Finite(a + b);
+}
+inline Extended Sub(Extended a, Extended b) {
+    return Finite(a - b);
+}
+inline Extended Mul(Extended a, Extended b) {
+    return Finite(a * b);
+}
+inline Extended Div(Extended a, Extended b) {
+    const Extended result = a / b;
+    if (!IsFinite(result)) [[unlikely]]
+        RaiseForResult(result, b);
+    return result;
+}
+inline Extended Neg(Extended a) {
+    return -a;
+}
 Extended Exp(Extended x);
 Extended Sqrt(Extended x);
+
+// a × b × ... evaluated left to right with one test at the end. With finite
+// operands the first step that leaves the finite range can only be an
+// overflow (a NaN needs an infinite operand first), and the value stays
+// non-finite after it, so the single test decides the same error as a test
+// after every step.
+template <class... Factors> Extended Product(Extended first, Factors... rest) {
+    Extended result = first;
+    ((result = result * static_cast<Extended>(rest)), ...);
+    if (!IsFinite(result)) [[unlikely]]
+        RaiseFault(ProcessorFault::FloatOverflow);
+    return result;
+}
 
 } // namespace checked
 } // namespace tarsilo

@@ -18,6 +18,8 @@ char DecimalMarkOfLocale(const char* localeName) {
     return mark;
 }
 
-void ReadDecimalMark() { DecimalMark = DecimalMarkOfLocale(""); }
+void ReadDecimalMark() {
+    DecimalMark = DecimalMarkOfLocale("");
+}
 
 } // namespace tarsilo

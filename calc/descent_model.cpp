@@ -39,40 +39,51 @@ void StoreRatiosAndEnergies(const CalcInputs& in, Extended energyBase(const Calc
                             CalcResults& out) {
     out.vv0 = Div(Mul(out.v, 100), in.Vo);
     out.v_v0 = Div(Mul(Sub(in.Vo, out.v), 100), in.Vo);
-    out.Et0 = Div(Mul(Mul(energyBase(in), in.Vo), in.Vo), EnergyScale);
+    // The size factor is the same in both energies; computing it once changes
+    // no value and no error, since the first energy would fault on it first.
+    const Extended base = energyBase(in);
+    out.Et0 = Div(Product(base, in.Vo, in.Vo), EnergyScale);
     out.Et0 = Div(out.Et0, EnergyScale);
-    out.Et = Div(Mul(Mul(energyBase(in), out.v), out.v), EnergyScale);
+    out.Et = Div(Product(base, out.v, out.v), EnergyScale);
     out.Et = Div(out.Et, EnergyScale);
 }
 
 Extended BallA(const CalcInputs& in) {
-    return Mul(Mul(Mul(Mul(in.Cb, 3), in.Ro0), GasConstantR), in.T);
+    return Product(in.Cb, 3, in.Ro0, GasConstantR, in.T);
 }
 Extended BallB(const CalcInputs& in) {
-    return Mul(Mul(Mul(Mul(in.D, 4), in.RoB), in.mu), in.g);
+    return Product(in.D, 4, in.RoB, in.mu, in.g);
 }
-Extended BallF(const CalcInputs& in) { return Mul(Mul(Mul(in.RoB, 4), in.D), in.g); }
-Extended BallG(const CalcInputs& in) { return Mul(Mul(in.Ro0, 3), in.Cb); }
+Extended BallF(const CalcInputs& in) {
+    return Product(in.RoB, 4, in.D, in.g);
+}
+Extended BallG(const CalcInputs& in) {
+    return Product(in.Ro0, 3, in.Cb);
+}
 Extended BallEnergyBase(const CalcInputs& in) {
-    return Mul(Mul(Mul(Mul(BallEnergyCoefficient, in.RoB), in.D), in.D), in.D);
+    return Product(BallEnergyCoefficient, in.RoB, in.D, in.D, in.D);
 }
 
 Extended CylinderA(const CalcInputs& in) {
-    return Mul(Mul(Mul(in.Cb, in.Ro0), GasConstantR), in.T);
+    return Product(in.Cb, in.Ro0, GasConstantR, in.T);
 }
 Extended CylinderB(const CalcInputs& in) {
-    return Mul(Mul(Mul(Mul(in.L, 2), in.RoB), in.mu), in.g);
+    return Product(in.L, 2, in.RoB, in.mu, in.g);
 }
-Extended CylinderF(const CalcInputs& in) { return Mul(Mul(Mul(in.RoB, 2), in.L), in.g); }
-Extended CylinderG(const CalcInputs& in) { return Mul(in.Ro0, in.Cb); }
+Extended CylinderF(const CalcInputs& in) {
+    return Product(in.RoB, 2, in.L, in.g);
+}
+Extended CylinderG(const CalcInputs& in) {
+    return Mul(in.Ro0, in.Cb);
+}
 Extended CylinderEnergyBase(const CalcInputs& in) {
-    return Mul(Mul(Mul(Mul(CylinderEnergyCoefficient, in.RoB), in.D), in.D), in.L);
+    return Product(CylinderEnergyCoefficient, in.RoB, in.D, in.D, in.L);
 }
 
 } // namespace
 
 void EvaluateBall(const CalcInputs& in, CalcResults& out) {
-    out.V = Div(Mul(Mul(Mul(Pi, in.D), in.D), in.D), 6);
+    out.V = Div(Product(Pi, in.D, in.D, in.D), 6);
     out.m = Mul(in.RoB, out.V);
     out.v = SpeedAtPoint(in, BallA, BallB);
     out.vc = FreeFallSpeed(in, BallF, BallG);
@@ -80,7 +91,7 @@ void EvaluateBall(const CalcInputs& in, CalcResults& out) {
 }
 
 void EvaluateCylinder(const CalcInputs& in, CalcResults& out) {
-    out.V = Div(Mul(Mul(Mul(Pi, in.D), in.D), in.L), 4);
+    out.V = Div(Product(Pi, in.D, in.D, in.L), 4);
     out.m = Mul(in.RoB, out.V);
     out.v = SpeedAtPoint(in, CylinderA, CylinderB);
     out.vc = FreeFallSpeed(in, CylinderF, CylinderG);

@@ -9,7 +9,7 @@ namespace tarsilo {
 // the numerator is evaluated before the denominator.
 inline Extended HeightTerm(const CalcInputs& in) {
     using namespace checked;
-    const Extended numerator = Mul(Mul(in.mu, in.g), in.Hx);
+    const Extended numerator = Product(in.mu, in.g, in.Hx);
     const Extended denominator = Mul(GasConstantR, in.T);
     return Div(numerator, denominator);
 }

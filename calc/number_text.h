@@ -42,6 +42,8 @@ std::string FormatGeneral(long double value, int precision, int exponentDigits);
 std::string FormatGeneral(long double value, int precision, int exponentDigits, char decimalMark);
 
 // The format of every result field.
-inline std::string FormatResult(long double value) { return FormatGeneral(value, 5, 4); }
+inline std::string FormatResult(long double value) {
+    return FormatGeneral(value, 5, 4);
+}
 
 } // namespace tarsilo

@@ -15,12 +15,14 @@ constexpr std::uint16_t ParsingControlWord = 0x137F;
 // The digits of a syntactically valid number text, located but not yet valued.
 struct NumberSyntax {
     bool negative = false;
-    std::string_view digits;   // integer digits, the mark, fraction digits
+    std::string_view digits; // integer digits, the mark, fraction digits
     std::size_t fractionDigits = 0;
     int exponent = 0;
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool ReadSyntax(std::string_view text, char mark, NumberSyntax& out) {
     std::size_t pos = 0;
@@ -79,8 +81,8 @@ bool ReadSyntax(std::string_view text, char mark, NumberSyntax& out) {
         value = value + static_cast<long double>(c - '0');
         faulted |= !std::isfinite(value);
     }
-    const int n = syntax.exponent - static_cast<int>(std::min<std::size_t>(
-                                        syntax.fractionDigits, 1u << 20));
+    const int n =
+        syntax.exponent - static_cast<int>(std::min<std::size_t>(syntax.fractionDigits, 1u << 20));
     value = ScaleByPowerOfTen(value, n);
     faulted |= !std::isfinite(value);
     if (syntax.negative)
@@ -115,6 +117,8 @@ long double ParseNumber(std::string_view text, char decimalMark) {
     return value;
 }
 
-long double ParseNumber(std::string_view text) { return ParseNumber(text, DecimalMark); }
+long double ParseNumber(std::string_view text) {
+    return ParseNumber(text, DecimalMark);
+}
 
 } // namespace tarsilo

@@ -16,8 +16,7 @@ const std::array<long double, 16> PowMiddle = {
 };
 
 const std::array<long double, 10> PowLarge = {
-    1e0L,    1e512L,  1e1024L, 1e1536L, 1e2048L,
-    1e2560L, 1e3072L, 1e3584L, 1e4096L, 1e4608L,
+    1e0L, 1e512L, 1e1024L, 1e1536L, 1e2048L, 1e2560L, 1e3072L, 1e3584L, 1e4096L, 1e4608L,
 };
 
 long double ScaleByPowerOfTen(long double v, int n) {

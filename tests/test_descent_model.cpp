@@ -1,0 +1,222 @@
+// The descent model of both shapes against references computed outside the
+// program to 40 digits, and the texts the result fields show.
+
+#include <QtTest>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "calc/descent_model.h"
+#include "calc/fpu_mode.h"
+#include "calc/inputs.h"
+#include "calc/number_text.h"
+
+using namespace tarsilo;
+
+namespace {
+
+const char* const SlotNames[] = {"Vo", "D", "L", "Cb", "RoB", "g", "Ro0", "mu", "T", "Hx"};
+const char* const DefaultTexts[] = {"10000", "1",   "1",     "0.5", "1000",
+                                    "9.81",  "1.2", "0.029", "300", "0"};
+// Every quantity different, so that a swapped operand shows.
+const QStringList MarsLike = {"Vo=7000", "D=0.8",    "L=2.5",    "Cb=0.47", "RoB=7800",
+                              "g=3.71",  "Ro0=0.02", "mu=0.044", "T=210",   "Hx=5000"};
+
+// The results in the order of the result fields.
+constexpr std::array<long double CalcResults::*, 8> ResultSlots = {
+    &CalcResults::V,    &CalcResults::m,  &CalcResults::v,   &CalcResults::vv0,
+    &CalcResults::v_v0, &CalcResults::vc, &CalcResults::Et0, &CalcResults::Et,
+};
+const char* const ResultNames[] = {"V", "m", "v", "v/Vo", "(Vo-v)/Vo", "Vc", "E0", "Et"};
+constexpr int Deceleration = 4;
+
+CalcInputs InputsWith(const QStringList& changes) {
+    CalcInputs inputs;
+    for (int i = 0; i < 10; ++i)
+        inputs.*InputReadingOrder[i] = ParseNumber(DefaultTexts[i], '.');
+    for (const QString& change : changes) {
+        const QStringList parts = change.split('=');
+        const auto slot = std::find(std::begin(SlotNames), std::end(SlotNames), parts[0]);
+        if (slot == std::end(SlotNames) || parts.size() != 2)
+            qFatal("bad change %s", qPrintable(change));
+        inputs.*InputReadingOrder[slot - std::begin(SlotNames)] =
+            ParseNumber(parts[1].toStdString(), '.');
+    }
+    return inputs;
+}
+
+CalcResults Evaluate(const CalcInputs& inputs, BodyShape shape) {
+    CalcResults results;
+    EvaluateModel(inputs, shape, results);
+    return results;
+}
+
+QByteArray Describe(long double v) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.21Lg", v);
+    return text;
+}
+
+using References = std::array<long double, 8>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(BodyShape)
+Q_DECLARE_METATYPE(References)
+
+class DescentModelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        ResetFpu();
+        DecimalMark = '.';
+    }
+    void cleanup() { init(); }
+
+    void results_data() {
+        QTest::addColumn<BodyShape>("shape");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<References>("expected");
+        QTest::newRow("ball, defaults") << BodyShape::Ball << QStringList()
+                                        << References{0.5235987666666666666666667L,
+                                                      523.5987666666666666666667L,
+                                                      193.8273901384903020922899L,
+                                                      1.938273901384903020922899L,
+                                                      98.0617260986150969790771L,
+                                                      147.6482306023340057554152L,
+                                                      0.00626L,
+                                                      2.351822978710447828317124e-6L};
+        QTest::newRow("cylinder, defaults") << BodyShape::Cylinder << QStringList()
+                                            << References{0.78539815L,
+                                                          785.39815L,
+                                                          721.5671700248879082937929L,
+                                                          7.215671700248879082937929L,
+                                                          92.78432829975112091706207L,
+                                                          180.8314132002512444004943L,
+                                                          0.00939L,
+                                                          4.888989708254042399084429e-5L};
+        QTest::newRow("ball, all quantities distinct") << BodyShape::Ball << MarsLike
+                                                       << References{0.2680825685333333333333L,
+                                                                     2091.04403456L,
+                                                                     6947.236854807014951471L,
+                                                                     99.24624078295735644959L,
+                                                                     0.7537592170426435504108L,
+                                                                     2289.531049023971026727L,
+                                                                     0.01224996864L,
+                                                                     0.01206599409017326959058L};
+        QTest::newRow("cylinder, all quantities distinct")
+            << BodyShape::Cylinder << MarsLike
+            << References{1.25663704L,
+                          9801.768912L,
+                          6988.710339716559549332L,
+                          99.83871913880799356189L,
+                          0.1612808611920064381149L,
+                          4956.980128019984757254L,
+                          0.057421728L,
+                          0.05723665684776127181581L};
+    }
+    void results() {
+        QFETCH(BodyShape, shape);
+        QFETCH(QStringList, changes);
+        QFETCH(References, expected);
+        const CalcResults results = Evaluate(InputsWith(changes), shape);
+        for (int i = 0; i < 8; ++i) {
+            const long double actual = results.*ResultSlots[i];
+            // The deceleration is a difference; its error scales with 100 %.
+            const long double scale = i == Deceleration ? 100.0L : std::fabs(expected[i]);
+            QVERIFY2(std::fabs(actual - expected[i]) <= 1e-17L * scale,
+                     QByteArray(ResultNames[i]) + ": got " + Describe(actual) + ", expected " +
+                         Describe(expected[i]));
+        }
+    }
+
+    // The texts of the result fields; energies below one kilotonne show in tonnes.
+    void shown_data() {
+        QTest::addColumn<BodyShape>("shape");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("ball, defaults") << BodyShape::Ball << QStringList()
+                                        << QStringList{"0.5236", "523.6",  "193.83", "1.9383",
+                                                       "98.062", "147.65", "6.26",   "0.0023518"};
+        QTest::newRow("cylinder, defaults") << BodyShape::Cylinder << QStringList()
+                                            << QStringList{"0.7854", "785.4",  "721.57", "7.2157",
+                                                           "92.784", "180.83", "9.39",   "0.04889"};
+        QTest::newRow("ball, diameter 2") << BodyShape::Ball << QStringList{"D=2"}
+                                          << QStringList{"4.1888", "4188.8", "1392.2", "13.922",
+                                                         "86.078", "208.81", "50.08",  "0.97069"};
+        QTest::newRow("ball, speed 2e6: E0 in kilotonnes")
+            << BodyShape::Ball << QStringList{"Vo=2000000"}
+            << QStringList{"0.5236", "523.6",  "38765", "1.9383",
+                           "98.062", "147.65", "250.4", "94.073"};
+    }
+    void shown() {
+        QFETCH(BodyShape, shape);
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, texts);
+        const CalcResults results = Evaluate(InputsWith(changes), shape);
+        for (int i = 0; i < 8; ++i) {
+            long double value = results.*ResultSlots[i];
+            if (i >= 6 && !(value >= 1))
+                value = value * 1000;
+            QCOMPARE(QString::fromStdString(FormatResult(value)), texts[i]);
+        }
+    }
+
+    // exp(−k) vanishes against 1: no slowing at all, while Vc grows large.
+    void calculationPointFarAbove_data() {
+        QTest::addColumn<BodyShape>("shape");
+        QTest::addColumn<long double>("freeFallSpeed");
+        QTest::newRow("ball") << BodyShape::Ball << 8.894044890860708581155388e+26L;
+        QTest::newRow("cylinder") << BodyShape::Cylinder << 1.089293586600821819165e+27L;
+    }
+    void calculationPointFarAbove() {
+        QFETCH(BodyShape, shape);
+        QFETCH(long double, freeFallSpeed);
+        const CalcInputs inputs = InputsWith({"Hx=1e6"});
+        QCOMPARE(ValidateInputs(inputs), 0);
+        const CalcResults results = Evaluate(inputs, shape);
+        QVERIFY(results.v == inputs.Vo);
+        QVERIFY(results.vv0 == 100);
+        QVERIFY(results.v_v0 == 0 && !std::signbit(results.v_v0));
+        QVERIFY2(std::fabs(results.vc - freeFallSpeed) <= 1e-16L * freeFallSpeed,
+                 Describe(results.vc));
+        QVERIFY(results.Et == results.Et0);
+    }
+
+    // A dense atmosphere or a deep point drives exp(...) below the range:
+    // the speed becomes 0 without any error.
+    void speedUnderflows_data() {
+        QTest::addColumn<BodyShape>("shape");
+        QTest::addColumn<QStringList>("changes");
+        QTest::newRow("ball, point 87000 km deep") << BodyShape::Ball << QStringList{"Hx=-8.7e7"};
+        QTest::newRow("cylinder, point 87000 km deep")
+            << BodyShape::Cylinder << QStringList{"Hx=-8.7e7"};
+        QTest::newRow("ball, surface density 1e6") << BodyShape::Ball << QStringList{"Ro0=1e6"};
+        QTest::newRow("cylinder, drag coefficient 1e7")
+            << BodyShape::Cylinder << QStringList{"Cb=1e7"};
+    }
+    void speedUnderflows() {
+        QFETCH(BodyShape, shape);
+        QFETCH(QStringList, changes);
+        const CalcInputs inputs = InputsWith(changes);
+        QCOMPARE(ValidateInputs(inputs), 0);
+        CalcResults results;
+        try {
+            EvaluateModel(inputs, shape, results);
+        } catch (const std::exception& error) {
+            QFAIL(error.what());
+        }
+        QVERIFY(results.v == 0);
+        QCOMPARE(QString::fromStdString(FormatResult(results.vv0)), QString("0"));
+        QCOMPARE(QString::fromStdString(FormatResult(results.v_v0)), QString("100"));
+        QVERIFY(results.Et == 0);
+        QVERIFY(std::isfinite(results.vc) && results.vc > 0);
+        QVERIFY(FpuModeIsDefault());
+    }
+};
+
+QTEST_APPLESS_MAIN(DescentModelTest)
+#include "test_descent_model.moc"

@@ -1,0 +1,179 @@
+// Validation of the input record: the order of the checks, the status texts,
+// the height limit and the faults of the height test.
+
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "calc/errors.h"
+#include "calc/fpu_mode.h"
+#include "calc/inputs.h"
+#include "calc/number_text.h"
+
+using namespace tarsilo;
+
+namespace {
+
+// Slot names in reading order, as the rows spell them.
+const char* const SlotNames[] = {"Vo", "D", "L", "Cb", "RoB", "g", "Ro0", "mu", "T", "Hx"};
+const char* const DefaultTexts[] = {"10000", "1",   "1",     "0.5", "1000",
+                                    "9.81",  "1.2", "0.029", "300", "0"};
+
+// The default record, read the way Calculate reads the fields.
+CalcInputs DefaultInputs() {
+    CalcInputs inputs;
+    for (int i = 0; i < 10; ++i)
+        inputs.*InputReadingOrder[i] = ParseNumber(DefaultTexts[i], '.');
+    return inputs;
+}
+
+// The defaults with changes written "slot=text", e.g. "T=-300".
+CalcInputs InputsWith(const QStringList& changes) {
+    CalcInputs inputs = DefaultInputs();
+    for (const QString& change : changes) {
+        const QStringList parts = change.split('=');
+        const auto slot = std::find(std::begin(SlotNames), std::end(SlotNames), parts[0]);
+        if (slot == std::end(SlotNames) || parts.size() != 2)
+            qFatal("bad change %s", qPrintable(change));
+        inputs.*InputReadingOrder[slot - std::begin(SlotNames)] =
+            ParseNumber(parts[1].toStdString(), '.');
+    }
+    return inputs;
+}
+
+} // namespace
+
+class ValidationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { ResetFpu(); }
+    void cleanup() { ResetFpu(); }
+
+    void statusCodes_data() {
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<int>("code");
+        QTest::newRow("defaults pass") << QStringList() << 0;
+        for (int i = 0; i < 9; ++i) {
+            // A temperature of 0 faults in the height test instead.
+            if (i != 8)
+                QTest::addRow("%s zero", SlotNames[i])
+                    << QStringList{SlotNames[i] + QString("=0")} << i + 1;
+            QTest::addRow("%s just below zero", SlotNames[i])
+                << QStringList{SlotNames[i] + QString("=-0.000001")} << i + 1;
+        }
+        QTest::newRow("negative zero diameter") << QStringList{"D=-0"} << 2;
+        QTest::newRow("denormal speed is positive") << QStringList{"Vo=1e-4940"} << 0;
+        QTest::newRow("diameter and molar mass zero: the later wins")
+            << QStringList{"D=0", "mu=0"} << 8;
+        QTest::newRow("diameter zero, temperature -300")
+            << QStringList{"D=0", "T=-300", "Hx=0"} << 9;
+        QTest::newRow("quantities 1..8 zero, temperature -1")
+            << QStringList{"Vo=0", "D=0", "L=0", "Cb=0", "RoB=0", "g=0", "Ro0=0", "mu=0", "T=-1"}
+            << 9;
+        QTest::newRow("temperature -300, height 1e8: height wins")
+            << QStringList{"T=-300", "Hx=1e8"} << 10;
+        QTest::newRow("height -1e8 is too deep") << QStringList{"Hx=-1e8"} << 10;
+        QTest::newRow("height -8.7e7 is within the limit") << QStringList{"Hx=-8.7e7"} << 0;
+        QTest::newRow("height 1e8 is not limited") << QStringList{"Hx=1e8"} << 0;
+        QTest::newRow("speed zero, height -1e8: height wins")
+            << QStringList{"Vo=0", "Hx=-1e8"} << 10;
+    }
+    void statusCodes() {
+        QFETCH(QStringList, changes);
+        QFETCH(int, code);
+        QCOMPARE(ValidateInputs(InputsWith(changes)), code);
+    }
+
+    void statusTexts_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        const char* const texts[] = {
+            "Введите Vo > 0",
+            "Введите D > 0",
+            "Введите L > 0",
+            "Введите Cb > 0",
+            "Введите плотность тела > 0",
+            "Введите g > 0",
+            "Введите плотность атмосферы > 0",
+            "Введите молярную массу > 0",
+            "Введите T > 0",
+            "Введите значение Hx ближе к 0",
+        };
+        for (int code = 1; code <= 10; ++code)
+            QTest::addRow("code %d", code) << code << QString::fromUtf8(texts[code - 1]);
+        QTest::newRow("code 0 has no text") << 0 << QString();
+        QTest::newRow("code 11 has no text") << 11 << QString();
+    }
+    void statusTexts() {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        const std::string_view result = StatusText(code);
+        QCOMPARE(QString::fromUtf8(result.data(), qsizetype(result.size())), text);
+    }
+
+    // With μ = g = 1 and R·T exactly 1 the height term is Hx itself, so the
+    // limit can be met exactly.
+    void heightLimit_data() {
+        QTest::addColumn<long double>("height");
+        QTest::addColumn<int>("code");
+        const long double inf = std::numeric_limits<long double>::infinity();
+        QTest::newRow("exactly -10000 passes") << -10000.0L << 0;
+        QTest::newRow("next value below fails") << std::nextafter(-10000.0L, -inf) << 10;
+        QTest::newRow("next value above passes") << std::nextafter(-10000.0L, 0.0L) << 0;
+    }
+    void heightLimit() {
+        QFETCH(long double, height);
+        QFETCH(int, code);
+        CalcInputs inputs = DefaultInputs();
+        inputs.mu = 1;
+        inputs.g = 1;
+        inputs.T = 1.0L / GasConstantR;
+        QVERIFY2(GasConstantR * inputs.T == 1.0L, "R·T must be exactly 1 for this test");
+        inputs.Hx = height;
+        QCOMPARE(ValidateInputs(inputs), code);
+    }
+
+    void heightTermFaults_data() {
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("message");
+        const QString invalid = "Invalid floating point operation";
+        const QString zeroDivide = "Floating point division by zero";
+        const QString overflow = "Floating point overflow";
+        QTest::newRow("T 0, Hx 0: 0/0") << QStringList{"T=0", "Hx=0"} << "EInvalidOp" << invalid;
+        QTest::newRow("T 0, Hx 100: x/0")
+            << QStringList{"T=0", "Hx=100"} << "EZeroDivide" << zeroDivide;
+        QTest::newRow("T -0, Hx -100: x/-0")
+            << QStringList{"T=-0", "Hx=-100"} << "EZeroDivide" << zeroDivide;
+        QTest::newRow("speed 0 does not stop the height test")
+            << QStringList{"Vo=0", "T=0"} << "EInvalidOp" << invalid;
+        QTest::newRow("product mu·g overflows")
+            << QStringList{"mu=1e4000", "g=1e4000"} << "EOverflow" << overflow;
+        QTest::newRow("quotient overflows")
+            << QStringList{"Hx=1e4900", "T=1e-100"} << "EOverflow" << overflow;
+        QTest::newRow("numerator overflows before the division by T 0")
+            << QStringList{"mu=1e2000", "g=1e2000", "Hx=1e2000", "T=0"} << "EOverflow" << overflow;
+    }
+    void heightTermFaults() {
+        QFETCH(QStringList, changes);
+        QFETCH(QString, className);
+        QFETCH(QString, message);
+        const CalcInputs inputs = InputsWith(changes);
+        try {
+            ValidateInputs(inputs);
+            QFAIL("no error raised");
+        } catch (const EMathError& error) {
+            QCOMPARE(QString(error.ClassName()), className);
+            QCOMPARE(QString::fromStdString(error.Message()), message);
+        }
+        QCOMPARE(ReadFpuStatusWord() & FpuExceptionFlags, 0);
+        QVERIFY(FpuModeIsDefault());
+        QCOMPARE(ValidateInputs(DefaultInputs()), 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(ValidationTest)
+#include "test_validation.moc"
