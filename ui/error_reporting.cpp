@@ -1,5 +1,7 @@
 #include "ui/error_reporting.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -33,7 +35,42 @@ private:
     QPointer<QScreen> screen_;
 };
 
+// The characters at which the dialog's plain text starts a new line.
+bool IsLineBreak(QChar c) {
+    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
 } // namespace
+
+QString ShortenedForDialog(const QString& text, qsizetype maxCharacters, int maxLineBreaks) {
+    const auto lineBreaks = std::count_if(text.cbegin(), text.cend(), IsLineBreak);
+    if (text.size() <= maxCharacters && lineBreaks <= maxLineBreaks)
+        return text;
+    // The end gets the odd character and line break: it holds what the
+    // message says about the text it quotes.
+    const qsizetype kept = std::max<qsizetype>(maxCharacters - 1, 0);
+    const qsizetype headLimit = kept / 2;
+    const qsizetype tailLimit = kept - headLimit;
+    const int headBreaks = std::max(maxLineBreaks, 0) / 2;
+    const int tailBreaks = std::max(maxLineBreaks, 0) - headBreaks;
+
+    qsizetype head = 0;
+    for (int seen = 0; head < headLimit && head < text.size(); ++head) {
+        if (IsLineBreak(text[head]) && seen++ == headBreaks)
+            break;
+    }
+    qsizetype tail = 0;
+    for (int seen = 0; tail < tailLimit && head + tail < text.size(); ++tail) {
+        if (IsLineBreak(text[text.size() - 1 - tail]) && seen++ == tailBreaks)
+            break;
+    }
+    // Never half of a character outside the basic plane.
+    if (head > 0 && text[head - 1].isHighSurrogate())
+        --head;
+    if (tail > 0 && text[text.size() - tail].isLowSurrogate())
+        --tail;
+    return text.first(head) + QChar(0x2026) + text.last(tail);
+}
 
 QString ErrorDialogText(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() > u'.')
@@ -59,7 +96,9 @@ void ShowStopMessage(const QString& caption, const QString& text, QScreen* scree
 
 void ShowErrorDialog(const std::exception& error) {
     const QPointer<QWidget> active = QApplication::activeWindow();
-    ShowStopMessage(QGuiApplication::applicationDisplayName(), ErrorDialogText(ErrorMessage(error)),
+    // The full-stop rule looks at the whole message, before it is shortened.
+    ShowStopMessage(QGuiApplication::applicationDisplayName(),
+                    ShortenedForDialog(ErrorDialogText(ErrorMessage(error))),
                     active ? active->screen() : nullptr, QStringLiteral("ErrorDialog"));
     if (active) {
         active->raise();
