@@ -11,7 +11,8 @@ namespace tarsilo {
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     title_ = ApplicationTitleFromPath(applicationFilePath());
-    setApplicationDisplayName(title_);
+    // Only the name: a display name would be appended to every window title.
+    setApplicationName(title_);
     // The windows are designed for the classic desktop look: captions set
     // into group box frames, sunken edits, a heavy frame on the default button.
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth imagemagick xdotool
   at-spi2-core python3-pyatspi dbus-x11
   desktop-file-utils appstream dpkg-dev file
+  libxcb1-dev
   clang libclang-rt-14-dev valgrind
 )
 

@@ -234,7 +234,7 @@ private slots:
 int main(int argc, char* argv[]) {
     PinLocale();
     QApplication application(argc, argv);
-    QGuiApplication::setApplicationDisplayName("Tarsilo10");
+    QCoreApplication::setApplicationName("Tarsilo10");
     TestHugeText test;
     return QTest::qExec(&test, argc, argv);
 }

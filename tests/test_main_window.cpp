@@ -505,7 +505,7 @@ Q_DECLARE_METATYPE(Texts)
 int main(int argc, char* argv[]) {
     PinLocale();
     QApplication application(argc, argv);
-    QGuiApplication::setApplicationDisplayName("Tarsilo10");
+    QCoreApplication::setApplicationName("Tarsilo10");
     TestMainWindow test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -116,6 +116,10 @@ int DecodeImage(const unsigned char* data, unsigned long size, bool paletteDispl
     if (paletteDisplay || grayscale) {
         decoder.quantize_colors = TRUE;
         decoder.desired_number_of_colors = QuantisedColours;
+        // 236 evenly spaced greys are close enough to 256 that dithering only
+        // adds noise to the text (and most of the decoding time).
+        if (grayscale)
+            decoder.dither_mode = JDITHER_NONE;
     }
     jpeg_start_decompress(&decoder);
     if (!AllocateImage(image, decoder))

@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Start-up benchmark: Tarsilo10 against the bare Qt Widgets baseline
+# (bench/baseline), alternating A B A B under Xvfb without a window manager.
+# For each start it takes the time from exec to the main window being mapped
+# and the peak resident memory (VmHWM) once the window is up and idle, and it
+# reports medians, spreads and the ratios against the goals (at most 1.15 x
+# the baseline for both).
+#
+#   bash scripts/bench-startup.sh [pairs]          (default 12, at least 10)
+#
+# It builds an optimised tree in build/bench; TARSILO_BENCH_BUILD_DIR=<dir>
+# uses an existing build tree instead.
+#
+# The map is seen by bench_map_watcher, which listens for it on the X server:
+# polling with `xdotool search --sync` would add its half-second poll.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export LC_ALL=C # EPOCHREALTIME with a decimal point
+
+pairs=${1:-12}
+if ! [[ $pairs =~ ^[0-9]+$ ]] || ((pairs < 10)); then
+  echo "usage: $0 [pairs], at least 10" >&2
+  exit 2
+fi
+settle=0.5 # seconds between the map and reading the peak memory
+
+build=${TARSILO_BENCH_BUILD_DIR:-build/bench}
+if [ -z "${TARSILO_BENCH_BUILD_DIR:-}" ]; then
+  bash scripts/install-deps.sh
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+fi
+cmake --build "$build" --target Tarsilo10 bench_baseline bench_map_watcher >/dev/null
+program=$build/app/Tarsilo10
+baseline=$build/bench/bench_baseline
+watcher=$build/bench/bench_map_watcher
+program_title="Tarsilo V1.0"
+baseline_title="Baseline window"
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY SESSION_MANAGER
+
+# One start of a program whose window title begins with $1; prints
+# "<milliseconds from exec to map> <peak resident kB>".
+measure() {
+  local title=$1 executable=$2
+  rm -f "$work/events"
+  mkfifo "$work/events"
+  "$watcher" "$title" 30 >"$work/events" &
+  local watcher_pid=$!
+  local ready mapped peak
+  exec 4<"$work/events"
+  read -r ready <&4
+  [ "$ready" = ready ] || { echo "the map watcher did not start" >&2; return 1; }
+  local started=$EPOCHREALTIME
+  "$executable" >/dev/null 2>&1 &
+  local pid=$!
+  if ! read -r mapped <&4; then
+    echo "$executable: no window \"$title\" was mapped" >&2
+    kill "$pid" 2>/dev/null
+    return 1
+  fi
+  exec 4<&-
+  wait "$watcher_pid"
+  sleep "$settle"
+  peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status")
+  kill -TERM "$pid"
+  wait "$pid" 2>/dev/null || true
+  awk -v a="$started" -v b="$mapped" -v p="$peak" 'BEGIN { printf "%.2f %d\n", (b - a) * 1000, p }'
+}
+
+# "median q1 q3 min max" of the numbers on standard input.
+summary() {
+  sort -g | awk '
+    { v[NR] = $1 }
+    function q(p,   h, l) { h = (NR - 1) * p + 1; l = int(h); return v[l] + (h - l) * (v[l + (l < NR)] - v[l]) }
+    END { printf "%.2f %.2f %.2f %.2f %.2f\n", q(0.5), q(0.25), q(0.75), v[1], v[NR] }'
+}
+
+echo "Start-up benchmark: $pairs pairs A B (A = Tarsilo10, B = bare Qt Widgets baseline)"
+echo "X server: Xvfb $DISPLAY, no window manager; $(nproc) processors"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+# A warm-up pair fills the page cache; it also checks by name that each
+# window is visible.
+for side in program baseline; do
+  title_var=${side}_title
+  measure "${!title_var}" "${!side}" >/dev/null
+done
+"$program" >/dev/null 2>&1 &
+check_pid=$!
+xdotool search --sync --onlyvisible --name "^$program_title" >/dev/null
+kill "$check_pid"
+wait "$check_pid" 2>/dev/null || true
+
+: >"$work/program"
+: >"$work/baseline"
+printf '%4s  %12s %12s  %12s %12s\n' pair "A map ms" "B map ms" "A peak kB" "B peak kB"
+for pair in $(seq "$pairs"); do
+  a=$(measure "$program_title" "$program")
+  b=$(measure "$baseline_title" "$baseline")
+  echo "$a" >>"$work/program"
+  echo "$b" >>"$work/baseline"
+  printf '%4d  %12s %12s  %12s %12s\n' "$pair" "${a% *}" "${b% *}" "${a#* }" "${b#* }"
+done
+
+report() {
+  local label=$1 column=$2 unit=$3
+  local a b
+  a=$(cut -d' ' -f"$column" "$work/program" | summary)
+  b=$(cut -d' ' -f"$column" "$work/baseline" | summary)
+  echo "$label ($unit): median, IQR, min-max"
+  awk -v a="$a" -v b="$b" 'BEGIN {
+    split(a, x, " "); split(b, y, " ")
+    printf "  Tarsilo   %10.2f   %.2f-%.2f   %.2f-%.2f\n", x[1], x[2], x[3], x[4], x[5]
+    printf "  baseline  %10.2f   %.2f-%.2f   %.2f-%.2f\n", y[1], y[2], y[3], y[4], y[5]
+    r = x[1] / y[1]
+    printf "  ratio of medians %.3f (goal at most 1.15: %s)\n", r, r <= 1.15 ? "met" : "missed" }'
+}
+report "Exec to main window mapped" 1 ms
+report "Peak resident memory (VmHWM)" 2 kB
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

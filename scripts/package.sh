@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds the optimised program and its Debian package: build/package/tarsilo_<version>_<arch>.deb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build/package
+(cd build/package && cpack -G DEB >/dev/null)
+ls -1 build/package/tarsilo_*.deb
