@@ -13,13 +13,13 @@
 #include "calc/inputs.h"
 #include "calc/number_text.h"
 
+#include "core_inputs.h"
+
 using namespace tarsilo;
+using namespace core_inputs;
 
 namespace {
 
-const char* const SlotNames[] = {"Vo", "D", "L", "Cb", "RoB", "g", "Ro0", "mu", "T", "Hx"};
-const char* const DefaultTexts[] = {"10000", "1",   "1",     "0.5", "1000",
-                                    "9.81",  "1.2", "0.029", "300", "0"};
 // Every quantity different, so that a swapped operand shows.
 const QStringList MarsLike = {"Vo=7000", "D=0.8",    "L=2.5",    "Cb=0.47", "RoB=7800",
                               "g=3.71",  "Ro0=0.02", "mu=0.044", "T=210",   "Hx=5000"};
@@ -31,21 +31,6 @@ constexpr std::array<long double CalcResults::*, 8> ResultSlots = {
 };
 const char* const ResultNames[] = {"V", "m", "v", "v/Vo", "(Vo-v)/Vo", "Vc", "E0", "Et"};
 constexpr int Deceleration = 4;
-
-CalcInputs InputsWith(const QStringList& changes) {
-    CalcInputs inputs;
-    for (int i = 0; i < 10; ++i)
-        inputs.*InputReadingOrder[i] = ParseNumber(DefaultTexts[i], '.');
-    for (const QString& change : changes) {
-        const QStringList parts = change.split('=');
-        const auto slot = std::find(std::begin(SlotNames), std::end(SlotNames), parts[0]);
-        if (slot == std::end(SlotNames) || parts.size() != 2)
-            qFatal("bad change %s", qPrintable(change));
-        inputs.*InputReadingOrder[slot - std::begin(SlotNames)] =
-            ParseNumber(parts[1].toStdString(), '.');
-    }
-    return inputs;
-}
 
 CalcResults Evaluate(const CalcInputs& inputs, BodyShape shape) {
     CalcResults results;

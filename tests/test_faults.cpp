@@ -15,7 +15,10 @@
 #include "calc/inputs.h"
 #include "calc/number_text.h"
 
+#include "core_inputs.h"
+
 using namespace tarsilo;
+using namespace core_inputs;
 
 namespace {
 
@@ -121,25 +124,6 @@ const TableCase TableCases[] = {
     {"array bounds exceeded", ProcessorFault::ArrayBoundsExceeded, &RaisedAs<ERangeError>,
      "ERangeError: Range check error", false},
 };
-
-const char* const SlotNames[] = {"Vo", "D", "L", "Cb", "RoB", "g", "Ro0", "mu", "T", "Hx"};
-const char* const DefaultTexts[] = {"10000", "1",   "1",     "0.5", "1000",
-                                    "9.81",  "1.2", "0.029", "300", "0"};
-
-CalcInputs InputsWith(const QStringList& changes) {
-    CalcInputs inputs;
-    for (int i = 0; i < 10; ++i)
-        inputs.*InputReadingOrder[i] = ParseNumber(DefaultTexts[i], '.');
-    for (const QString& change : changes) {
-        const QStringList parts = change.split('=');
-        const auto slot = std::find(std::begin(SlotNames), std::end(SlotNames), parts[0]);
-        if (slot == std::end(SlotNames) || parts.size() != 2)
-            qFatal("bad change %s", qPrintable(change));
-        inputs.*InputReadingOrder[slot - std::begin(SlotNames)] =
-            ParseNumber(parts[1].toStdString(), '.');
-    }
-    return inputs;
-}
 
 // The results in the order in which the model stores them.
 constexpr long double CalcResults::*StoringOrder[] = {

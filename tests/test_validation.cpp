@@ -12,38 +12,10 @@
 #include "calc/inputs.h"
 #include "calc/number_text.h"
 
+#include "core_inputs.h"
+
 using namespace tarsilo;
-
-namespace {
-
-// Slot names in reading order, as the rows spell them.
-const char* const SlotNames[] = {"Vo", "D", "L", "Cb", "RoB", "g", "Ro0", "mu", "T", "Hx"};
-const char* const DefaultTexts[] = {"10000", "1",   "1",     "0.5", "1000",
-                                    "9.81",  "1.2", "0.029", "300", "0"};
-
-// The default record, read the way Calculate reads the fields.
-CalcInputs DefaultInputs() {
-    CalcInputs inputs;
-    for (int i = 0; i < 10; ++i)
-        inputs.*InputReadingOrder[i] = ParseNumber(DefaultTexts[i], '.');
-    return inputs;
-}
-
-// The defaults with changes written "slot=text", e.g. "T=-300".
-CalcInputs InputsWith(const QStringList& changes) {
-    CalcInputs inputs = DefaultInputs();
-    for (const QString& change : changes) {
-        const QStringList parts = change.split('=');
-        const auto slot = std::find(std::begin(SlotNames), std::end(SlotNames), parts[0]);
-        if (slot == std::end(SlotNames) || parts.size() != 2)
-            qFatal("bad change %s", qPrintable(change));
-        inputs.*InputReadingOrder[slot - std::begin(SlotNames)] =
-            ParseNumber(parts[1].toStdString(), '.');
-    }
-    return inputs;
-}
-
-} // namespace
+using namespace core_inputs;
 
 class ValidationTest : public QObject {
     Q_OBJECT

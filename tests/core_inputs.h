@@ -1,0 +1,40 @@
+#pragma once
+// Input records for the core tests: the window's default texts, changed
+// slot by slot with "slot=text" (e.g. "T=-300"), parsed with the full stop.
+
+#include <QStringList>
+#include <QtGlobal>
+
+#include <algorithm>
+#include <iterator>
+
+#include "calc/inputs.h"
+#include "calc/number_text.h"
+
+namespace core_inputs {
+
+inline const char* const SlotNames[] = {"Vo", "D", "L", "Cb", "RoB", "g", "Ro0", "mu", "T", "Hx"};
+inline const char* const DefaultTexts[] = {"10000", "1",   "1",     "0.5", "1000",
+                                           "9.81",  "1.2", "0.029", "300", "0"};
+
+inline tarsilo::CalcInputs DefaultInputs() {
+    tarsilo::CalcInputs inputs;
+    for (int i = 0; i < 10; ++i)
+        inputs.*tarsilo::InputReadingOrder[i] = tarsilo::ParseNumber(DefaultTexts[i], '.');
+    return inputs;
+}
+
+inline tarsilo::CalcInputs InputsWith(const QStringList& changes) {
+    tarsilo::CalcInputs inputs = DefaultInputs();
+    for (const QString& change : changes) {
+        const QStringList parts = change.split('=');
+        const auto slot = std::find(std::begin(SlotNames), std::end(SlotNames), parts[0]);
+        if (slot == std::end(SlotNames) || parts.size() != 2)
+            qFatal("bad change %s", qPrintable(change));
+        inputs.*tarsilo::InputReadingOrder[slot - std::begin(SlotNames)] =
+            tarsilo::ParseNumber(parts[1].toStdString(), '.');
+    }
+    return inputs;
+}
+
+} // namespace core_inputs
