@@ -9,9 +9,11 @@ packages=(
   libjpeg62-turbo-dev
   fonts-liberation2 fontconfig
   locales
-  xvfb xauth imagemagick xdotool
+  xvfb xauth imagemagick xdotool x11-utils openbox
   at-spi2-core python3-pyatspi dbus-x11
-  desktop-file-utils appstream dpkg-dev file
+  weston qt6-wayland
+  desktop-file-utils appstream dpkg-dev file lintian man-db groff
+  python3-mpmath
   libxcb1-dev
   clang libclang-rt-14-dev valgrind
 )
