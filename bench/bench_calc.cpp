@@ -1,9 +1,9 @@
-// Timings of the calculation core: the two conversions, one whole Calculate
-// on the field texts, and the cost of the fault checks in the ball model.
+// Timings of the calculation core: the two conversions, the program's own
+// Calculate on the window's fields held in memory, and the cost of the fault
+// checks in the ball model.
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -12,7 +12,8 @@
 #include "calc/fpu_mode.h"
 #include "calc/inputs.h"
 #include "calc/number_text.h"
-#include "calc/program_records.h"
+#include "tests/memory_fields.h"
+#include "ui/main_commands.h"
 
 using namespace tarsilo;
 
@@ -21,13 +22,10 @@ namespace {
 // Each figure is reported as the median (with mean and spread) of this many runs.
 constexpr int Repetitions = 25;
 
-const std::array<std::string, 10> FieldTexts = {"10000", "1",   "1",     "0.5", "1000",
-                                                "9.81",  "1.2", "0.029", "300", "0"};
-
 CalcInputs DefaultInputs() {
     CalcInputs inputs;
-    for (std::size_t i = 0; i < FieldTexts.size(); ++i)
-        inputs.*InputReadingOrder[i] = ParseNumber(FieldTexts[i], '.');
+    for (std::size_t i = 0; i < test::StartingInputTexts.size(); ++i)
+        inputs.*InputReadingOrder[i] = ParseNumber(test::StartingInputTexts[i], '.');
     return inputs;
 }
 
@@ -65,32 +63,24 @@ void BM_FormatResult(benchmark::State& state) {
     long double value = 193.82739013849030209L;
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
-        benchmark::DoNotOptimize(FormatGeneral(value, 5, 4, '.'));
+        benchmark::DoNotOptimize(FormatResult(value));
     }
 }
 BENCHMARK(BM_FormatResult)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 
-// Calculate on the default texts: trim and parse ten fields, validate, run
-// the ball branch, format the eight results (energies in tonnes below 1 kt).
+// Calculate on the starting texts: trim and parse ten fields, validate, run
+// the ball branch, format the eight results and write every field.
 void BM_WholeCalculation(benchmark::State& state) {
-    std::array<std::string, 10> texts = FieldTexts;
-    std::array<std::string, 8> shown;
+    test::MemoryFields fields;
+    CalcInputs inputs;
+    CalcResults results;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(texts.data());
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            ProgramInputs.*InputReadingOrder[i] = ParseNumber(TrimBlanks(texts[i]), '.');
-        if (ValidateInputs(ProgramInputs) != 0)
-            state.SkipWithError("the default texts must validate");
-        EvaluateModel(ProgramInputs, BodyShape::Ball, ProgramResults);
-        const CalcResults& r = ProgramResults;
-        const long double values[] = {r.V, r.m, r.v, r.vv0, r.v_v0, r.vc};
-        for (int i = 0; i < 6; ++i)
-            shown[i] = FormatGeneral(values[i], 5, 4, '.');
-        shown[6] = FormatGeneral(r.Et0 >= 1 ? r.Et0 : r.Et0 * 1000, 5, 4, '.');
-        shown[7] = FormatGeneral(r.Et >= 1 ? r.Et : r.Et * 1000, 5, 4, '.');
-        benchmark::DoNotOptimize(shown.data());
+        Calculate(fields, inputs, results);
+        benchmark::DoNotOptimize(fields.edits);
         benchmark::ClobberMemory();
     }
+    if (fields.EditText(component::eReady) != ReadyText)
+        state.SkipWithError("the starting texts must validate");
 }
 BENCHMARK(BM_WholeCalculation)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 
@@ -119,8 +109,9 @@ BENCHMARK(BM_BallUnchecked)->Repetitions(Repetitions)->ReportAggregatesOnly(true
 } // namespace
 
 int main(int argc, char** argv) {
-    // The mode the application runs in.
+    // The mode and the decimal mark the application runs with.
     ResetFpu();
+    DecimalMark = '.';
     // The unchecked reference must compute exactly what the checked model does.
     const CalcInputs inputs = DefaultInputs();
     CalcResults checked, unchecked;

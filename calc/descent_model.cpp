@@ -1,6 +1,9 @@
 #include "calc/descent_model.h"
 
+#include <string>
+
 #include "calc/checked_math.h"
+#include "calc/errors.h"
 #include "calc/height_term.h"
 
 namespace tarsilo {
@@ -99,10 +102,14 @@ void EvaluateCylinder(const CalcInputs& in, CalcResults& out) {
 }
 
 void EvaluateModel(const CalcInputs& inputs, BodyShape shape, CalcResults& results) {
-    if (shape == BodyShape::Ball)
-        EvaluateBall(inputs, results);
-    else
-        EvaluateCylinder(inputs, results);
+    switch (shape) {
+    case BodyShape::Ball:
+        return EvaluateBall(inputs, results);
+    case BodyShape::Cylinder:
+        return EvaluateCylinder(inputs, results);
+    }
+    // Only a value cast from outside the enumeration gets here.
+    throw Exception("Unknown body shape " + std::to_string(static_cast<int>(shape)));
 }
 
 } // namespace tarsilo

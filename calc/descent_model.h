@@ -26,6 +26,8 @@ enum class BodyShape { Ball, Cylinder };
 // faulting one and those after it their old ones.
 void EvaluateBall(const CalcInputs& inputs, CalcResults& results);
 void EvaluateCylinder(const CalcInputs& inputs, CalcResults& results);
+// The branch of the shape; a value that names no shape raises Exception and
+// changes no result.
 void EvaluateModel(const CalcInputs& inputs, BodyShape shape, CalcResults& results);
 
 } // namespace tarsilo

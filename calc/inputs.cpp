@@ -1,19 +1,23 @@
 #include "calc/inputs.h"
 
+#include <iterator>
+
 #include "calc/checked_math.h"
 #include "calc/height_term.h"
 
 namespace tarsilo {
 
 InputStatus ValidateInputs(const CalcInputs& inputs) {
-    InputStatus status = 0;
-    // Quantities 1..9 must be strictly positive; later failures overwrite earlier ones.
-    for (int i = 0; i < 9; ++i) {
+    InputStatus status = InputStatus::Valid;
+    // Every quantity but the last (the height) must be strictly positive; a
+    // later failure overwrites an earlier one.
+    constexpr std::size_t positiveQuantities = InputReadingOrder.size() - 1;
+    for (std::size_t i = 0; i < positiveQuantities; ++i) {
         if (!(inputs.*InputReadingOrder[i] > 0))
-            status = i + 1;
+            status = static_cast<InputStatus>(i + 1);
     }
     if (!(HeightTerm(inputs) >= -10000))
-        status = 10;
+        status = InputStatus::HeightTooDeep;
     return status;
 }
 
@@ -30,9 +34,10 @@ std::string_view StatusText(InputStatus status) {
         "Введите T > 0",
         "Введите значение Hx ближе к 0",
     };
-    if (status < 1 || status > 10)
+    static_assert(std::size(texts) == static_cast<std::size_t>(InputStatus::HeightTooDeep));
+    if (status < InputStatus::SpeedNotPositive || status > InputStatus::HeightTooDeep)
         return {};
-    return texts[status - 1];
+    return texts[static_cast<int>(status) - 1];
 }
 
 } // namespace tarsilo

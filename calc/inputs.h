@@ -2,6 +2,7 @@
 // The ten input quantities and their validation.
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace tarsilo {
@@ -28,15 +29,32 @@ inline constexpr std::array<long double CalcInputs::*, 10> InputReadingOrder = {
 // The universal gas constant, as the extended value nearest to 8.31.
 inline constexpr long double GasConstantR = 8.31L;
 
-// 0 lets the descent model run; 1..10 names the failed check.
-using InputStatus = int;
+// What validation found. Valid lets the descent model run; every other code
+// names the failed check, numbered 1..10 in reading order: the first nine
+// quantities must be positive, the height must not lie too deep.
+enum class InputStatus : int {
+    Valid = 0,
+    SpeedNotPositive,
+    DiameterNotPositive,
+    LengthNotPositive,
+    DragCoefficientNotPositive,
+    BodyDensityNotPositive,
+    GravityNotPositive,
+    SurfaceDensityNotPositive,
+    MolarMassNotPositive,
+    TemperatureNotPositive,
+    HeightTooDeep,
+};
+static_assert(static_cast<std::size_t>(InputStatus::HeightTooDeep) == InputReadingOrder.size(),
+              "one check for each input quantity, in reading order");
 
 // Runs all ten checks in order; the highest failing one wins. The height test
 // divides by R·T and so raises EZeroDivide or EInvalidOp when T is 0, and
 // EOverflow when the height term leaves the extended range.
 InputStatus ValidateInputs(const CalcInputs& inputs);
 
-// The status line text of a code 1..10; empty for any other code.
+// The status line text of a failed check; empty for Valid and any value that
+// names no check.
 std::string_view StatusText(InputStatus status);
 
 // The status line text after a successful calculation and after Clear.

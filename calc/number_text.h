@@ -2,6 +2,7 @@
 // Conversion between field texts and extended values: the only two ways the
 // program turns a text into a number and a number into a text.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -41,9 +42,15 @@ DecimalImage MakeDecimalImage(long double value, int precision);
 std::string FormatGeneral(long double value, int precision, int exponentDigits);
 std::string FormatGeneral(long double value, int precision, int exponentDigits, char decimalMark);
 
-// The format of every result field.
+// The format of every result field: five significant digits, an exponent of
+// at least four digits, so that no result text is longer than
+// "-1.2345E+4932".
+inline constexpr int ResultPrecision = 5;
+inline constexpr int ResultExponentDigits = 4;
+inline constexpr std::size_t ResultTextMaxLength = 13;
+
 inline std::string FormatResult(long double value) {
-    return FormatGeneral(value, 5, 4);
+    return FormatGeneral(value, ResultPrecision, ResultExponentDigits);
 }
 
 } // namespace tarsilo

@@ -10,17 +10,17 @@
 
 #include "calc/inputs.h"
 #include "calc/number_text.h"
+#include "starting_texts.h"
 
 namespace core_inputs {
 
 inline const char* const SlotNames[] = {"Vo", "D", "L", "Cb", "RoB", "g", "Ro0", "mu", "T", "Hx"};
-inline const char* const DefaultTexts[] = {"10000", "1",   "1",     "0.5", "1000",
-                                           "9.81",  "1.2", "0.029", "300", "0"};
 
 inline tarsilo::CalcInputs DefaultInputs() {
     tarsilo::CalcInputs inputs;
     for (int i = 0; i < 10; ++i)
-        inputs.*tarsilo::InputReadingOrder[i] = tarsilo::ParseNumber(DefaultTexts[i], '.');
+        inputs.*tarsilo::InputReadingOrder[i] =
+            tarsilo::ParseNumber(tarsilo::test::StartingInputTexts[i], '.');
     return inputs;
 }
 

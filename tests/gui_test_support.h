@@ -3,11 +3,15 @@
 // test expects, and failing a test that leaves an unexpected one open.
 
 #include <functional>
+#include <type_traits>
+
+#include <QApplication>
 
 #include <QMessageBox>
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <QTest>
 #include <QTimer>
 
 namespace tarsilo::test {
@@ -57,5 +61,26 @@ void PinLocale();
 // Points the locale environment of this process at `localeName`, or back at
 // C when it is empty.
 void SetLocaleEnvironment(const char* localeName);
+
+// The main of a test of real windows: the locale pinned to C, then
+// `beforeApplication`, then the application object (a plain one named as the
+// program, or the program's own, which names itself), then `Test` run by
+// QTest. `Test` is given the application object when it takes one.
+template <class Test, class Application = QApplication>
+int RunWindowTest(int argc, char* argv[], void (*beforeApplication)() = nullptr) {
+    PinLocale();
+    if (beforeApplication)
+        beforeApplication();
+    Application application(argc, argv);
+    if constexpr (std::is_same_v<Application, QApplication>)
+        QCoreApplication::setApplicationName(QStringLiteral("Tarsilo10"));
+    if constexpr (std::is_constructible_v<Test, Application&>) {
+        Test test(application);
+        return QTest::qExec(&test, argc, argv);
+    } else {
+        Test test;
+        return QTest::qExec(&test, argc, argv);
+    }
+}
 
 } // namespace tarsilo::test

@@ -363,12 +363,10 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    PinLocale();
-    EstablishFpuMode();
-    ReadDecimalMark();
-    TApplication application(argc, argv);
-    TestApplicationShell test(application);
-    return QTest::qExec(&test, argc, argv);
+    return RunWindowTest<TestApplicationShell, TApplication>(argc, argv, [] {
+        EstablishFpuMode();
+        ReadDecimalMark();
+    });
 }
 
 #include "test_application_shell.moc"

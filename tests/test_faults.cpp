@@ -162,7 +162,7 @@ class FaultsTest : public QObject {
         const CalcInputs defaults = InputsWith({});
         CalcResults ball, cylinder;
         try {
-            QCOMPARE(ValidateInputs(defaults), 0);
+            QCOMPARE(ValidateInputs(defaults), InputStatus::Valid);
             EvaluateBall(defaults, ball);
             EvaluateCylinder(defaults, cylinder);
         } catch (const Exception& error) {
@@ -265,7 +265,7 @@ private slots:
         QFETCH(QByteArray, expected);
         QFETCH(int, storedBefore);
         const CalcInputs inputs = InputsWith(changes);
-        QCOMPARE(ValidateInputs(inputs), 0);
+        QCOMPARE(ValidateInputs(inputs), InputStatus::Valid);
         CalcResults results;
         for (int i = 0; i < 8; ++i)
             results.*StoringOrder[i] = -1000.0L - i;

@@ -232,11 +232,7 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    PinLocale();
-    QApplication application(argc, argv);
-    QCoreApplication::setApplicationName("Tarsilo10");
-    TestHugeText test;
-    return QTest::qExec(&test, argc, argv);
+    return RunWindowTest<TestHugeText>(argc, argv);
 }
 
 #include "test_huge_text.moc"

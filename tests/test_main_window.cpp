@@ -500,14 +500,8 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(Texts)
-
 int main(int argc, char* argv[]) {
-    PinLocale();
-    QApplication application(argc, argv);
-    QCoreApplication::setApplicationName("Tarsilo10");
-    TestMainWindow test;
-    return QTest::qExec(&test, argc, argv);
+    return RunWindowTest<TestMainWindow>(argc, argv);
 }
 
 #include "test_main_window.moc"

@@ -254,11 +254,7 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    PinLocale();
-    QApplication application(argc, argv);
-    QCoreApplication::setApplicationName("Tarsilo10");
-    TestMainWindowKeyboard test;
-    return QTest::qExec(&test, argc, argv);
+    return RunWindowTest<TestMainWindowKeyboard>(argc, argv);
 }
 
 #include "test_main_window_keyboard.moc"

@@ -162,7 +162,8 @@ Expectation ExpectCalculation(const Screen& before, BodyShape shape, Screen& aft
             const std::string text = before[InputNames[i]].toStdString();
             expected.inputs.*InputReadingOrder[i] = ParseNumber(TrimBlanks(text));
         }
-        if (const InputStatus status = ValidateInputs(expected.inputs); status != 0) {
+        if (const InputStatus status = ValidateInputs(expected.inputs);
+            status != InputStatus::Valid) {
             after["eReady"] = QString::fromStdString(std::string(StatusText(status)));
             return expected;
         }
@@ -588,12 +589,10 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    PinLocale();
-    EstablishFpuMode();
-    ReadDecimalMark();
-    TApplication application(argc, argv);
-    TestSoak test(application);
-    return QTest::qExec(&test, argc, argv);
+    return RunWindowTest<TestSoak, TApplication>(argc, argv, [] {
+        EstablishFpuMode();
+        ReadDecimalMark();
+    });
 }
 
 #include "test_soak.moc"

@@ -16,6 +16,9 @@
 
 using namespace tarsilo;
 using namespace core_inputs;
+using enum InputStatus;
+
+Q_DECLARE_METATYPE(InputStatus)
 
 class ValidationTest : public QObject {
     Q_OBJECT
@@ -26,41 +29,41 @@ private slots:
 
     void statusCodes_data() {
         QTest::addColumn<QStringList>("changes");
-        QTest::addColumn<int>("code");
-        QTest::newRow("defaults pass") << QStringList() << 0;
+        QTest::addColumn<InputStatus>("code");
+        QTest::newRow("defaults pass") << QStringList() << Valid;
         for (int i = 0; i < 9; ++i) {
             // A temperature of 0 faults in the height test instead.
             if (i != 8)
                 QTest::addRow("%s zero", SlotNames[i])
-                    << QStringList{SlotNames[i] + QString("=0")} << i + 1;
+                    << QStringList{SlotNames[i] + QString("=0")} << InputStatus(i + 1);
             QTest::addRow("%s just below zero", SlotNames[i])
-                << QStringList{SlotNames[i] + QString("=-0.000001")} << i + 1;
+                << QStringList{SlotNames[i] + QString("=-0.000001")} << InputStatus(i + 1);
         }
-        QTest::newRow("negative zero diameter") << QStringList{"D=-0"} << 2;
-        QTest::newRow("denormal speed is positive") << QStringList{"Vo=1e-4940"} << 0;
+        QTest::newRow("negative zero diameter") << QStringList{"D=-0"} << DiameterNotPositive;
+        QTest::newRow("denormal speed is positive") << QStringList{"Vo=1e-4940"} << Valid;
         QTest::newRow("diameter and molar mass zero: the later wins")
-            << QStringList{"D=0", "mu=0"} << 8;
+            << QStringList{"D=0", "mu=0"} << MolarMassNotPositive;
         QTest::newRow("diameter zero, temperature -300")
-            << QStringList{"D=0", "T=-300", "Hx=0"} << 9;
+            << QStringList{"D=0", "T=-300", "Hx=0"} << TemperatureNotPositive;
         QTest::newRow("quantities 1..8 zero, temperature -1")
             << QStringList{"Vo=0", "D=0", "L=0", "Cb=0", "RoB=0", "g=0", "Ro0=0", "mu=0", "T=-1"}
-            << 9;
+            << TemperatureNotPositive;
         QTest::newRow("temperature -300, height 1e8: height wins")
-            << QStringList{"T=-300", "Hx=1e8"} << 10;
-        QTest::newRow("height -1e8 is too deep") << QStringList{"Hx=-1e8"} << 10;
-        QTest::newRow("height -8.7e7 is within the limit") << QStringList{"Hx=-8.7e7"} << 0;
-        QTest::newRow("height 1e8 is not limited") << QStringList{"Hx=1e8"} << 0;
+            << QStringList{"T=-300", "Hx=1e8"} << HeightTooDeep;
+        QTest::newRow("height -1e8 is too deep") << QStringList{"Hx=-1e8"} << HeightTooDeep;
+        QTest::newRow("height -8.7e7 is within the limit") << QStringList{"Hx=-8.7e7"} << Valid;
+        QTest::newRow("height 1e8 is not limited") << QStringList{"Hx=1e8"} << Valid;
         QTest::newRow("speed zero, height -1e8: height wins")
-            << QStringList{"Vo=0", "Hx=-1e8"} << 10;
+            << QStringList{"Vo=0", "Hx=-1e8"} << HeightTooDeep;
     }
     void statusCodes() {
         QFETCH(QStringList, changes);
-        QFETCH(int, code);
+        QFETCH(InputStatus, code);
         QCOMPARE(ValidateInputs(InputsWith(changes)), code);
     }
 
     void statusTexts_data() {
-        QTest::addColumn<int>("code");
+        QTest::addColumn<InputStatus>("code");
         QTest::addColumn<QString>("text");
         const char* const texts[] = {
             "Введите Vo > 0",
@@ -75,12 +78,14 @@ private slots:
             "Введите значение Hx ближе к 0",
         };
         for (int code = 1; code <= 10; ++code)
-            QTest::addRow("code %d", code) << code << QString::fromUtf8(texts[code - 1]);
-        QTest::newRow("code 0 has no text") << 0 << QString();
-        QTest::newRow("code 11 has no text") << 11 << QString();
+            QTest::addRow("code %d", code)
+                << InputStatus(code) << QString::fromUtf8(texts[code - 1]);
+        QTest::newRow("valid has no text") << Valid << QString();
+        QTest::newRow("code 11 has no text") << InputStatus(11) << QString();
+        QTest::newRow("code -1 has no text") << InputStatus(-1) << QString();
     }
     void statusTexts() {
-        QFETCH(int, code);
+        QFETCH(InputStatus, code);
         QFETCH(QString, text);
         const std::string_view result = StatusText(code);
         QCOMPARE(QString::fromUtf8(result.data(), qsizetype(result.size())), text);
@@ -90,15 +95,15 @@ private slots:
     // limit can be met exactly.
     void heightLimit_data() {
         QTest::addColumn<long double>("height");
-        QTest::addColumn<int>("code");
+        QTest::addColumn<InputStatus>("code");
         const long double inf = std::numeric_limits<long double>::infinity();
-        QTest::newRow("exactly -10000 passes") << -10000.0L << 0;
-        QTest::newRow("next value below fails") << std::nextafter(-10000.0L, -inf) << 10;
-        QTest::newRow("next value above passes") << std::nextafter(-10000.0L, 0.0L) << 0;
+        QTest::newRow("exactly -10000 passes") << -10000.0L << Valid;
+        QTest::newRow("next value below fails") << std::nextafter(-10000.0L, -inf) << HeightTooDeep;
+        QTest::newRow("next value above passes") << std::nextafter(-10000.0L, 0.0L) << Valid;
     }
     void heightLimit() {
         QFETCH(long double, height);
-        QFETCH(int, code);
+        QFETCH(InputStatus, code);
         CalcInputs inputs = DefaultInputs();
         inputs.mu = 1;
         inputs.g = 1;
@@ -143,7 +148,7 @@ private slots:
         }
         QCOMPARE(ReadFpuStatusWord() & FpuExceptionFlags, 0);
         QVERIFY(FpuModeIsDefault());
-        QCOMPARE(ValidateInputs(DefaultInputs()), 0);
+        QCOMPARE(ValidateInputs(DefaultInputs()), Valid);
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include "calc/program_records.h"
 #include "ui/error_reporting.h"
 #include "ui/main_commands.h"
 #include "ui/window_keyboard.h"
@@ -162,7 +163,7 @@ void TfTarsilo_main::showEvent(QShowEvent* event) {
 }
 
 void TfTarsilo_main::bCalcClick() {
-    RunCommand(ui_->bCalc, [this] { Calculate(fields_); });
+    RunCommand(ui_->bCalc, [this] { Calculate(fields_, ProgramInputs, ProgramResults); });
 }
 
 void TfTarsilo_main::bClearClick() {

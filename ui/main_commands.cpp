@@ -4,7 +4,6 @@
 
 #include "calc/checked_math.h"
 #include "calc/number_text.h"
-#include "calc/program_records.h"
 
 namespace tarsilo {
 
@@ -56,21 +55,21 @@ ResultTexts FormatResults(const CalcResults& results) {
 
 } // namespace
 
-void Calculate(WindowFields& fields) {
+void Calculate(WindowFields& fields, CalcInputs& inputs, CalcResults& results) {
     // Each slot is stored as soon as its field converts: a field that fails
     // leaves the slots before it updated and the rest as they were.
     for (std::size_t i = 0; i < InputFieldNames.size(); ++i) {
         const std::string text = fields.EditText(InputFieldNames[i]);
-        ProgramInputs.*InputReadingOrder[i] = ParseNumber(TrimBlanks(text));
+        inputs.*InputReadingOrder[i] = ParseNumber(TrimBlanks(text));
     }
 
-    if (const InputStatus status = ValidateInputs(ProgramInputs); status != 0) {
+    if (const InputStatus status = ValidateInputs(inputs); status != InputStatus::Valid) {
         fields.SetEditText(eReady, StatusText(status));
         return;
     }
 
-    EvaluateModel(ProgramInputs, fields.SelectedShape(), ProgramResults);
-    const ResultTexts texts = FormatResults(ProgramResults);
+    EvaluateModel(inputs, fields.SelectedShape(), results);
+    const ResultTexts texts = FormatResults(results);
 
     fields.SetEditText(eVV, texts.volume);
     fields.SetEditText(em, texts.mass);

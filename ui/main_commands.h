@@ -1,8 +1,16 @@
 #pragma once
-// The commands of the main window, run on its fields. Calculate reads into
-// ProgramInputs and computes into ProgramResults; an error it raises
-// (EConvertError, EInvalidOp, EZeroDivide, EOverflow) leaves every field as
-// it was.
+// The commands of the main window, run on its fields.
+//
+// Calculate, from field texts to field texts:
+//   the ten input edits, in InputFieldNames order
+//     -> TrimBlanks, ParseNumber: each value stored at once in CalcInputs
+//        (EConvertError at the first text that is no number)
+//     -> ValidateInputs: a failed check writes only its status text
+//     -> EvaluateModel for the selected shape, into CalcResults
+//     -> FormatResult of every result, energies in kilotonnes or tonnes
+//     -> the result edits, the energy captions and "Готов ...", all at once.
+// An error raised on the way (EConvertError, EInvalidOp, EZeroDivide,
+// EOverflow) leaves every field as it was.
 
 #include <array>
 #include <string_view>
@@ -18,7 +26,8 @@ inline constexpr std::array<std::string_view, 10> InputFieldNames = {
     component::eg,  component::eRo0, component::emu, component::eTemp, component::eHx,
 };
 
-void Calculate(WindowFields& fields);
+// The window passes the program-wide records; anyone else may pass their own.
+void Calculate(WindowFields& fields, CalcInputs& inputs, CalcResults& results);
 void Clear(WindowFields& fields);
 void ChooseBall(WindowFields& fields);
 void ChooseCylinder(WindowFields& fields);

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "calc/errors.h"
+
 namespace tarsilo {
 
 namespace {
@@ -44,7 +46,13 @@ void WidgetFields::SetControlVisible(std::string_view control, bool visible) {
 }
 
 BodyShape WidgetFields::SelectedShape() const {
-    return Find<QRadioButton>("rbBall")->isChecked() ? BodyShape::Ball : BodyShape::Cylinder;
+    const bool ball = Find<QRadioButton>("rbBall")->isChecked();
+    const bool cylinder = Find<QRadioButton>("rbCyl")->isChecked();
+    if (ball != cylinder)
+        return ball ? BodyShape::Ball : BodyShape::Cylinder;
+    // The two buttons are exclusive and one starts checked; anything else is
+    // a fault of the window, not a choice of the user.
+    throw Exception(ball ? "Both body shapes are selected" : "No body shape is selected");
 }
 
 } // namespace tarsilo

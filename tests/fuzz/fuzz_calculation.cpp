@@ -1,12 +1,13 @@
-// The whole Calculate command on ten arbitrary field texts and a shape: read
-// and store each field in order, validate, run the model for status 0 and
-// format the results. It must end with results, a status code 1..10,
-// EConvertError for the first field that does not convert, or EInvalidOp,
-// EZeroDivide or EOverflow with their messages; never anything else, and
-// always in the default floating-point mode with no fault flag set.
+// The program's Calculate command on ten arbitrary field texts and a shape,
+// over the window's fields held in memory. It must end with results, a status
+// text, EConvertError for the first field that does not convert, or
+// EInvalidOp, EZeroDivide or EOverflow with their messages; never anything
+// else, and always in the default floating-point mode with no fault flag set.
+// What it stored and showed is checked against rules derived here on their
+// own, not by running the same steps again.
 //
 // Input: one byte (bit 0 the cylinder, bit 1 the comma as mark), then up to
-// ten field texts separated by '|'. A field that is missing keeps its default
+// ten field texts separated by '|'. A field that is missing keeps its starting
 // text, written with the mark in use.
 
 #include <array>
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "calc/descent_model.h"
 #include "calc/errors.h"
@@ -22,14 +24,13 @@
 #include "calc/number_text.h"
 #include "fuzz_support.h"
 #include "general_format_grammar.h"
+#include "tests/memory_fields.h"
+#include "ui/main_commands.h"
 
 using namespace tarsilo;
 using namespace tarsilo::fuzz;
 
 namespace {
-
-constexpr std::array<std::string_view, 10> DefaultTexts = {"10000", "1",   "1",     "0.5", "1000",
-                                                           "9.81",  "1.2", "0.029", "300", "0"};
 
 struct Fields {
     std::array<std::string, 10> texts;
@@ -38,7 +39,7 @@ struct Fields {
 Fields SplitFields(std::string_view rest, char mark) {
     Fields fields;
     for (std::size_t i = 0; i < fields.texts.size(); ++i) {
-        std::string text(DefaultTexts[i]);
+        std::string text(test::StartingInputTexts[i]);
         for (char& c : text)
             if (c == '.')
                 c = mark;
@@ -73,24 +74,27 @@ void CheckMathError(const EMathError& error, const std::string& context) {
             context + " raised " + error.ClassName() + " " + Printable(message));
 }
 
-// The status against the inputs: the highest-numbered failing check wins,
-// and the height term, recomputed here in plain arithmetic with every fault
-// masked, decides code 10.
-void CheckStatus(const CalcInputs& inputs, InputStatus status, const std::string& context) {
-    Require(status >= 0 && status <= 10, "status outside 0..10", context);
-    const long double h = inputs.mu * inputs.g * inputs.Hx / (GasConstantR * inputs.T);
+// The status of the inputs: the highest-numbered failing check wins, and the
+// height term, recomputed here in plain arithmetic with every fault masked,
+// decides the height check.
+InputStatus ExpectedStatus(const CalcInputs& in, const std::string& context) {
+    const long double h = in.mu * in.g * in.Hx / (GasConstantR * in.T);
     ResetFpu();
     Require(std::isfinite(h), "validation passed over a faulting height term", context);
-    if (h < -10000) {
-        Require(status == 10, "height term below -10000 without code 10", context);
-        return;
-    }
-    int highest = 0;
-    for (int i = 0; i < 9; ++i)
-        if (!(inputs.*InputReadingOrder[i] > 0))
-            highest = i + 1;
-    Require(status == highest, "status is not the highest failing check",
-            context + " status " + std::to_string(status));
+    if (h < -10000)
+        return InputStatus::HeightTooDeep;
+    using enum InputStatus;
+    const std::pair<long double, InputStatus> positive[] = {
+        {in.T, TemperatureNotPositive},      {in.mu, MolarMassNotPositive},
+        {in.Ro0, SurfaceDensityNotPositive}, {in.g, GravityNotPositive},
+        {in.RoB, BodyDensityNotPositive},    {in.Cb, DragCoefficientNotPositive},
+        {in.L, LengthNotPositive},           {in.D, DiameterNotPositive},
+        {in.Vo, SpeedNotPositive},
+    };
+    for (const auto& [value, failed] : positive)
+        if (!(value > 0))
+            return failed;
+    return Valid;
 }
 
 // What holds for every completed evaluation: finite results, the speed
@@ -108,41 +112,73 @@ void CheckResults(const CalcInputs& in, const CalcResults& r, const std::string&
             context + " " + Describe(r.v_v0));
     Require(r.V >= 0 && r.m >= 0 && r.vc >= 0 && r.Et >= 0 && r.Et <= r.Et0,
             "a negative size, mass, speed or energy, or energy gained", context);
-    for (long double value : results) {
-        const std::string text = FormatResult(value);
+}
+
+// The result fields: every text in the result format, each energy in
+// kilotonnes from one kilotonne up and in tonnes below.
+void CheckShown(const test::MemoryFields& fields, const CalcResults& r,
+                const std::string& context) {
+    using namespace component;
+    for (const std::string_view edit : {eVV, em, ev, evv0, ev_v0, evc, eEt0, eEt}) {
+        const std::string text = fields.EditText(edit);
         GeneralText read;
-        const std::string violation = ReadGeneralText(text, 5, 4, DecimalMark, read);
-        Require(violation.empty() && text.size() <= 13, "result text breaks the result format",
-                context + " " + Printable(text) + " " + violation);
+        const std::string violation =
+            ReadGeneralText(text, ResultPrecision, ResultExponentDigits, DecimalMark, read);
+        Require(violation.empty() && text.size() <= ResultTextMaxLength,
+                "result text breaks the result format",
+                context + " " + std::string(edit) + " " + Printable(text) + " " + violation);
     }
+    const auto inKilotonnes = [&](std::string_view label) {
+        const std::string caption = fields.captions.find(label)->second;
+        return caption.ends_with(", кт");
+    };
+    Require(inKilotonnes(lEt0) == (r.Et0 >= 1) && inKilotonnes(lEt) == (r.Et >= 1),
+            "an energy in the wrong unit", context);
+    Require(fields.EditText(eReady) == ReadyText, "results without the ready text", context);
+}
+
+// The message of the first field that does not convert, or empty.
+std::string FirstConversionFailure(const test::MemoryFields& fields) {
+    for (const std::string_view edit : InputFieldNames) {
+        const std::string_view trimmed = TrimBlanks(fields.EditText(edit));
+        try {
+            ParseNumber(trimmed);
+        } catch (const EConvertError&) {
+            return "'" + std::string(trimmed) + "' is not a valid floating point value";
+        }
+    }
+    return {};
 }
 
 // One Calculate. Returns normally after results or a status; errors leave it.
-void Calculate(const Fields& fields, BodyShape shape, const std::string& context) {
+void RunCalculate(test::MemoryFields& fields, const std::string& context) {
     CalcInputs inputs;
-    for (std::size_t i = 0; i < fields.texts.size(); ++i) {
-        const std::string_view trimmed = TrimBlanks(fields.texts[i]);
-        try {
-            inputs.*InputReadingOrder[i] = ParseNumber(trimmed);
-        } catch (const EConvertError& error) {
-            Require(error.Message() ==
-                        "'" + std::string(trimmed) + "' is not a valid floating point value",
-                    "EConvertError message of the first failing field",
-                    context + " field " + std::to_string(i + 1) + " " + Printable(error.Message()));
-            throw;
-        }
+    CalcResults results;
+    const test::MemoryFields before = fields;
+    try {
+        Calculate(fields, inputs, results);
+    } catch (const EConvertError& error) {
+        Require(error.Message() == FirstConversionFailure(fields),
+                "EConvertError message of the first failing field",
+                context + " " + Printable(error.Message()));
+        throw;
+    } catch (const Exception&) {
+        Require(fields.edits == before.edits && fields.captions == before.captions,
+                "an error after some fields were written", context);
+        throw;
     }
-    const InputStatus status = ValidateInputs(inputs);
-    Require((ReadFpuStatusWord() & FaultFlags) == 0, "validation left a fault flag set", context);
-    CheckStatus(inputs, status, context);
-    if (status != 0) {
-        Require(!StatusText(status).empty(), "status without a status text", context);
+    Require((ReadFpuStatusWord() & FaultFlags) == 0, "Calculate left a fault flag set", context);
+    const InputStatus expected = ExpectedStatus(inputs, context);
+    if (expected != InputStatus::Valid) {
+        test::MemoryFields shown = before;
+        shown.SetEditText(component::eReady, StatusText(expected));
+        Require(fields.edits == shown.edits && fields.captions == shown.captions,
+                "a failed check not shown by its status text alone",
+                context + " status " + std::to_string(static_cast<int>(expected)));
         return;
     }
-    CalcResults results;
-    EvaluateModel(inputs, shape, results);
-    Require((ReadFpuStatusWord() & FaultFlags) == 0, "the model left a fault flag set", context);
     CheckResults(inputs, results, context);
+    CheckShown(fields, results, context);
 }
 
 } // namespace
@@ -158,12 +194,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const BodyShape shape = (control & 1) ? BodyShape::Cylinder : BodyShape::Ball;
     const char mark = MarkFromByte(control >> 1);
     DecimalMark = mark;
-    const Fields fields = SplitFields(reader.Rest(), mark);
-    const std::string context = Context(fields, shape, mark);
+    const Fields texts = SplitFields(reader.Rest(), mark);
+    const std::string context = Context(texts, shape, mark);
+    test::MemoryFields fields;
+    fields.shape = shape;
+    for (std::size_t i = 0; i < InputFieldNames.size(); ++i)
+        fields.SetEditText(InputFieldNames[i], texts.texts[i]);
 
     ResetFpu();
     try {
-        Calculate(fields, shape, context);
+        RunCalculate(fields, context);
     } catch (const EConvertError&) {
     } catch (const EMathError& error) {
         CheckMathError(error, context);

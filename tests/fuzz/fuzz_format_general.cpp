@@ -1,6 +1,6 @@
 // FormatGeneral on every 80-bit pattern, with any precision and exponent-digit
 // count: the text must obey the general format, hold the value to the
-// precision asked for, and stay within 13 characters for result fields.
+// precision asked for, and stay within the result length in the result format.
 
 #include <cerrno>
 #include <cmath>
@@ -78,8 +78,9 @@ void CheckText(const Pattern& pattern, long double value, int precision, int exp
     const std::string violation =
         ReadGeneralText(text, p, EffectiveExponentDigits(exponentDigits), mark, read);
     Require(violation.empty(), "text breaks the general format", context + ": " + violation);
-    if (p == 5 && exponentDigits == 4)
-        Require(text.size() <= 13, "result text longer than 13 characters", context);
+    if (p == ResultPrecision && exponentDigits == ResultExponentDigits)
+        Require(text.size() <= ResultTextMaxLength, "result text longer than the result length",
+                context);
 
     const int exponent = pattern.Exponent();
     const bool negative = (pattern.signAndExponent & 0x8000) != 0;
@@ -129,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char mark = MarkFromByte(reader.Byte());
     const long double value = pattern.Value();
 
-    CheckText(pattern, value, 5, 4, mark);
+    CheckText(pattern, value, ResultPrecision, ResultExponentDigits, mark);
     CheckText(pattern, value, precision, exponentDigits, mark);
     return 0;
 }
