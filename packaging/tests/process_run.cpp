@@ -8,8 +8,23 @@ QString ToolRun::Report(const QString& program, const QStringList& arguments) co
     const QString status =
         finished ? QStringLiteral("exit code %1").arg(exitCode) : QStringLiteral("did not finish");
     return QStringLiteral("%1 %2: %3\n%4")
-        .arg(program, arguments.join(QLatin1Char(' ')), status, output);
+        .arg(program, arguments.join(QLatin1Char(' ')), status, output + errors);
 }
+
+namespace {
+
+// Waits for a started process to end; one that overruns is killed, which
+// counts as not finished.
+void WaitForEnd(QProcess& process, int timeoutMs, ToolRun& run) {
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    run.finished = process.exitStatus() == QProcess::NormalExit;
+    run.exitCode = process.exitCode();
+}
+
+} // namespace
 
 ToolRun RunTool(const QString& program, const QStringList& arguments, int timeoutMs,
                 const QString& workingDirectory) {
@@ -23,14 +38,24 @@ ToolRun RunTool(const QString& program, const QStringList& arguments, int timeou
         run.output = process.errorString();
         return run;
     }
-    // A tool that overruns is killed, which counts as not finished.
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-    }
+    WaitForEnd(process, timeoutMs, run);
     run.output = QString::fromUtf8(process.readAll());
-    run.finished = process.exitStatus() == QProcess::NormalExit;
-    run.exitCode = process.exitCode();
+    return run;
+}
+
+ToolRun RunToolApart(const QString& program, const QStringList& arguments,
+                     const QProcessEnvironment& environment, int timeoutMs) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    ToolRun run;
+    if (!process.waitForStarted()) {
+        run.errors = process.errorString();
+        return run;
+    }
+    WaitForEnd(process, timeoutMs, run);
+    run.output = QString::fromUtf8(process.readAllStandardOutput());
+    run.errors = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
 

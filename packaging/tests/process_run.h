@@ -11,6 +11,7 @@ struct ToolRun {
     bool finished = false; // false: it could not start, crashed or timed out
     int exitCode = -1;
     QString output; // standard output and standard error, interleaved
+    QString errors; // standard error, when RunToolApart kept it apart from output
 
     bool Succeeded() const { return finished && exitCode == 0; }
     // The command line and its output, for a failure message.
@@ -19,5 +20,11 @@ struct ToolRun {
 
 ToolRun RunTool(const QString& program, const QStringList& arguments, int timeoutMs = 60000,
                 const QString& workingDirectory = {});
+
+// The same in the given environment, with standard output in `output` and
+// standard error in `errors`: for tools that report problems on standard error
+// only.
+ToolRun RunToolApart(const QString& program, const QStringList& arguments,
+                     const QProcessEnvironment& environment, int timeoutMs = 60000);
 
 } // namespace tarsilo::packaging

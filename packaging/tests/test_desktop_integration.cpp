@@ -1,6 +1,7 @@
 // `cmake --install` into a scratch prefix: what it installs, whether the
-// desktop validators accept the desktop entry and the metainfo, and whether
-// those name the installed executable and icons.
+// desktop validators accept the desktop entry and the metainfo, whether those
+// name the installed executable and icons, and whether man renders the manual
+// pages cleanly.
 
 #include <QFile>
 #include <QFileInfo>
@@ -60,6 +61,10 @@ private slots:
         QTest::newRow("AppStream metainfo") << MetainfoPath() << false;
         for (const int size : IconSizes())
             QTest::addRow("icon %dx%d", size, size) << IconPath(size) << false;
+        QTest::newRow("copyright") << CopyrightPath() << false;
+        QTest::newRow("changelog") << ChangelogPath() << false;
+        QTest::newRow("manual page, English") << ManualPagePath() << false;
+        QTest::newRow("manual page, Russian") << ManualPagePath(QStringLiteral("ru")) << false;
     }
     void installsFile() {
         QFETCH(QString, path);
@@ -113,6 +118,39 @@ private slots:
         QFETCH(QString, actual);
         QFETCH(QString, expected);
         QCOMPARE(actual, expected);
+    }
+
+    // Any diagnostic of man or groff (a warning, an unknown character of the
+    // output device) fails. A page read in the wrong encoding renders
+    // without warnings but loses its headings.
+    void manualPageRendersCleanly_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("heading");
+        const QString english = Installed(ManualPagePath());
+        const QString russian = Installed(ManualPagePath(QStringLiteral("ru")));
+        QTest::newRow("English, ASCII terminal")
+            << english << QStringLiteral("C") << QStringLiteral("DECIMAL SEPARATOR");
+        QTest::newRow("English, UTF-8 terminal")
+            << english << QStringLiteral("C.UTF-8") << QStringLiteral("DECIMAL SEPARATOR");
+        QTest::newRow("Russian, Russian locale")
+            << russian << QStringLiteral("ru_RU.UTF-8") << QStringLiteral("ДЕСЯТИЧНЫЙ РАЗДЕЛИТЕЛЬ");
+        QTest::newRow("Russian, UTF-8 terminal")
+            << russian << QStringLiteral("C.UTF-8") << QStringLiteral("ДЕСЯТИЧНЫЙ РАЗДЕЛИТЕЛЬ");
+    }
+    void manualPageRendersCleanly() {
+        QFETCH(QString, page);
+        QFETCH(QString, locale);
+        QFETCH(QString, heading);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+        environment.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+        const QStringList arguments{QStringLiteral("--warnings"), QStringLiteral("-l"), page};
+        const ToolRun run = RunToolApart(QStringLiteral("man"), arguments, environment);
+        const QString report =
+            run.Report(QStringLiteral("LC_ALL=") + locale + QStringLiteral(" man"), arguments);
+        QVERIFY2(run.Succeeded() && run.errors.isEmpty(), qPrintable(report));
+        QVERIFY2(run.output.contains(heading), qPrintable(report));
     }
 
     // The screenshots that the metainfo links are the README's, published
