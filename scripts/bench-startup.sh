@@ -27,7 +27,7 @@ settle=0.5 # seconds between the map and reading the peak memory
 build=${TARSILO_BENCH_BUILD_DIR:-build/bench}
 if [ -z "${TARSILO_BENCH_BUILD_DIR:-}" ]; then
   bash scripts/install-deps.sh
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+  cmake --preset bench >/dev/null
 fi
 cmake --build "$build" --target Tarsilo10 bench_baseline bench_map_watcher >/dev/null
 program=$build/app/Tarsilo10

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build/package
+cmake --preset package >/dev/null
+cmake --build --preset package
 (cd build/package && cpack -G DEB >/dev/null)
 ls -1 build/package/tarsilo_*.deb

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds everything with the tests and runs every test, then a session of the
-# program's windows under valgrind memcheck, then the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target
+# program's windows under valgrind memcheck, then the same tests optimised and
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target
 # for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON >/dev/null
-cmake --build build/test
-ctest --test-dir build/test --output-on-failure -j2
+cmake --preset test >/dev/null
+cmake --build --preset test
+ctest --preset test
 bash scripts/memcheck.sh build/test
 bash scripts/test-sanitizers.sh
 bash scripts/fuzz.sh 45

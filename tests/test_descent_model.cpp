@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "calc/descent_model.h"
+#include "calc/errors.h"
 #include "calc/fpu_mode.h"
 #include "calc/inputs.h"
 #include "calc/number_text.h"
@@ -116,6 +117,18 @@ private slots:
                      QByteArray(ResultNames[i]) + ": got " + Describe(actual) + ", expected " +
                          Describe(expected[i]));
         }
+    }
+
+    void shapeOutsideTheEnumerationIsAnError() {
+        CalcResults results;
+        results.V = -1;
+        try {
+            EvaluateModel(InputsWith({}), static_cast<BodyShape>(2), results);
+            QFAIL("no error raised");
+        } catch (const Exception& error) {
+            QCOMPARE(QString::fromStdString(error.Message()), "Unknown body shape 2");
+        }
+        QVERIFY(results.V == -1);
     }
 
     // exp(−k) vanishes against 1: no slowing at all, while Vc grows large.

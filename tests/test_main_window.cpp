@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 
@@ -246,6 +247,30 @@ private slots:
         Fill(DefaultInputs);
         fixture_.Click("bCalc");
         CompareTexts(BallResults);
+    }
+
+    // The shape buttons are exclusive and one starts checked; should the
+    // window ever lose that, Calculate must say so, not pick the cylinder.
+    void impossibleShapeIsAnError_data() {
+        QTest::addColumn<bool>("ball");
+        QTest::addColumn<bool>("cylinder");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("neither shape") << false << false << "No body shape is selected.";
+        QTest::newRow("both shapes") << true << true << "Both body shapes are selected.";
+    }
+    void impossibleShapeIsAnError() {
+        QFETCH(bool, ball);
+        QFETCH(bool, cylinder);
+        QFETCH(QString, message);
+        for (auto [name, checked] : {std::pair{"rbBall", ball}, std::pair{"rbCyl", cylinder}}) {
+            auto* button = fixture_.Control<QRadioButton>(name);
+            button->setAutoExclusive(false);
+            button->setChecked(checked);
+        }
+        const auto before = fixture_.Screen();
+        const MessageBoxSeen dialog = CalculateExpectingDialog();
+        QCOMPARE(dialog.text, message);
+        QCOMPARE(fixture_.Screen(), before);
     }
 
     void errorDialogBlocksTheWindowAndGivesTheFocusBack() {

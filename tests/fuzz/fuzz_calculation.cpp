@@ -140,7 +140,8 @@ void CheckShown(const test::MemoryFields& fields, const CalcResults& r,
 // The message of the first field that does not convert, or empty.
 std::string FirstConversionFailure(const test::MemoryFields& fields) {
     for (const std::string_view edit : InputFieldNames) {
-        const std::string_view trimmed = TrimBlanks(fields.EditText(edit));
+        const std::string text = fields.EditText(edit);
+        const std::string_view trimmed = TrimBlanks(text);
         try {
             ParseNumber(trimmed);
         } catch (const EConvertError&) {
