@@ -31,11 +31,18 @@ void EnsurePictureResources() {
     (void)registered;
 }
 
-JpegPicture LoadPicture(const QString& resource) {
+JpegPicture LoadPicture(const QString& resource, qreal devicePixelRatio = 1) {
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         throw Exception("Cannot read the picture " + resource.toStdString());
-    return JpegPicture(file.readAll());
+    return JpegPicture(file.readAll(), devicePixelRatio);
+}
+
+// Each picture, and the same picture at twice the pixel size for dense screens.
+void LoadPictureSet(PictureBox* box, const QString& name) {
+    const QString path = QStringLiteral(":/pictures/") + name;
+    box->SetPicture(LoadPicture(path + QStringLiteral(".jpg")),
+                    LoadPicture(path + QStringLiteral("@2x.jpg"), 2));
 }
 
 QList<QRect> MonitorRects() {
@@ -51,10 +58,10 @@ bool IsEnterKey(const QKeyEvent& key) {
 
 } // namespace
 
-TfInfo::TfInfo(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<::Ui::TfInfo>()) {
+TfInfo::TfInfo(QWidget* owner)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<::Ui::TfInfo>()), owner_(owner) {
     ui_->setupUi(this);
     setWindowIcon(WindowIcon());
     // Closing this window must never end the program.
@@ -73,10 +80,10 @@ TfInfo::~TfInfo() = default;
 
 void TfInfo::LoadPictures() {
     EnsurePictureResources();
-    ui_->iValues->SetPicture(LoadPicture(QStringLiteral(":/pictures/values.jpg")));
-    ui_->iBall->SetPicture(LoadPicture(QStringLiteral(":/pictures/ball.jpg")));
-    ui_->iCyl->SetPicture(LoadPicture(QStringLiteral(":/pictures/cylinder.jpg")));
-    ui_->iCb->SetPicture(LoadPicture(QStringLiteral(":/pictures/drag.jpg")));
+    LoadPictureSet(ui_->iValues, QStringLiteral("values"));
+    LoadPictureSet(ui_->iBall, QStringLiteral("ball"));
+    LoadPictureSet(ui_->iCyl, QStringLiteral("cylinder"));
+    LoadPictureSet(ui_->iCb, QStringLiteral("drag"));
 }
 
 void TfInfo::ScaleToScreen() {
@@ -105,9 +112,9 @@ void TfInfo::Show() {
 void TfInfo::closeEvent(QCloseEvent* event) {
     // Accepting only hides: position and decoded pictures stay for the next Show.
     event->accept();
-    if (!isActiveWindow() || !parentWidget())
+    if (!isActiveWindow() || !owner_)
         return;
-    QWidget* owner = parentWidget()->window();
+    QWidget* owner = owner_->window();
     if (owner->isVisible() && owner->isEnabled())
         owner->activateWindow();
 }
