@@ -3,6 +3,7 @@
 // status, the end of the program when the main window closes, the last-resort
 // catch of the event loop, the decimal mark and the floating-point mode.
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "calc/errors.h"
 #include "calc/fpu_mode.h"
 #include "tests/gui_test_support.h"
+#include "ui/Info.h"
 #include "ui/Tarsilo_V10.h"
 #include "ui/error_reporting.h"
 
@@ -337,6 +339,29 @@ private slots:
         QCOMPARE(dialog.title, "test_application_shell");
         QVERIFY(dialog.title != window.windowTitle());
         QCOMPARE(dialog.text, "'abc' is not a valid floating point value.");
+    }
+
+    // --- what screen readers see ---
+
+    void windowsAreAnnouncedAsWindowsByTitle_data() {
+        QTest::addColumn<QString>("form");
+        QTest::newRow("main window") << "main";
+        QTest::newRow("reference window") << "info";
+    }
+    void windowsAreAnnouncedAsWindowsByTitle() {
+        QFETCH(QString, form);
+        std::unique_ptr<QWidget> window;
+        if (form == "main")
+            window = std::make_unique<TfTarsilo_main>();
+        else
+            window = std::make_unique<TfInfo>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(window.get());
+        QVERIFY(announced);
+        QCOMPARE(announced->role(), QAccessible::Window);
+        QVERIFY(!window->windowTitle().isEmpty());
+        QCOMPARE(announced->text(QAccessible::Name), window->windowTitle());
     }
 
     // --- the regional decimal mark ---

@@ -9,6 +9,7 @@
 
 #include "calc/errors.h"
 #include "ui/monitor_placement.h"
+#include "ui/window_accessibility.h"
 #include "ui/window_style.h"
 #include "ui_Info.h"
 
@@ -64,6 +65,7 @@ TfInfo::TfInfo(QWidget* owner)
       ui_(std::make_unique<::Ui::TfInfo>()), owner_(owner) {
     ui_->setupUi(this);
     setWindowIcon(WindowIcon());
+    ExposeAsWindow(staticMetaObject);
     // Closing this window must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     ScaleToScreen();
