@@ -12,3 +12,4 @@ ctest --test-dir build/test --output-on-failure -j2
 bash scripts/memcheck.sh build/test
 bash scripts/test-sanitizers.sh
 bash scripts/fuzz.sh 45
+bash scripts/test-desktop.sh build/test

@@ -113,4 +113,9 @@ QMargins FrameExtentsBeforeMapping(const QWidget* window) {
                     Logical(frame->right(), ratio), Logical(frame->bottom(), ratio));
 }
 
+QMargins UnknownFrame(const QWidget* window) {
+    const bool framed = window->frameGeometry() != window->geometry();
+    return framed ? QMargins() : FrameExtentsBeforeMapping(window);
+}
+
 } // namespace tarsilo

@@ -15,4 +15,9 @@ namespace tarsilo {
 // other platforms, where the window system places the window itself.
 QMargins FrameExtentsBeforeMapping(const QWidget* window);
 
+// The part of the window's frame that the window system does not know yet:
+// all of it before the first showing, none once the window is framed. Qt
+// places such a window by its client area.
+QMargins UnknownFrame(const QWidget* window);
+
 } // namespace tarsilo

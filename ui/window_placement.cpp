@@ -19,8 +19,7 @@ void CentreOnDesktop(QWidget* window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const bool framed = window->frameGeometry() != window->geometry();
-    const QMargins frame = framed ? QMargins() : FrameExtentsBeforeMapping(window);
+    const QMargins frame = UnknownFrame(window);
     const QSize outer = window->frameGeometry().size().grownBy(frame);
     const QPoint corner = DesktopCentredPosition(screen->virtualGeometry().size(), outer);
     // A window without a known frame is placed by its client area.
