@@ -19,12 +19,17 @@ scenarios=(centred stacking error-dialog close wayland)
 per_scenario=90
 
 start=$(date +%s)
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 failed=()
 for scenario in "${scenarios[@]}"; do
-  if ! timeout --kill-after=5 "$per_scenario" \
-      dbus-run-session -- "$python" tests/desktop/run.py "$executable" "$scenario" 2>&1 |
-      grep -v -e 'fd limit' -e 'Activating service' -e 'Successfully activated' \
-        -e 'SpiRegistry daemon' -e 'XDG_RUNTIME_DIR'; then
+  status=0
+  timeout --kill-after=5 "$per_scenario" \
+    dbus-run-session -- "$python" tests/desktop/run.py "$executable" "$scenario" \
+    >"$log" 2>&1 || status=$?
+  grep -v -e 'fd limit' -e 'Activating service' -e 'Successfully activated' \
+    -e 'SpiRegistry daemon' -e 'XDG_RUNTIME_DIR' "$log" || true
+  if [ "$status" -ne 0 ]; then
     failed+=("$scenario")
   fi
 done

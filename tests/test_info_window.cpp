@@ -180,6 +180,10 @@ void TestInfoWindow::windowIsFixedWithCloseOnly() {
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    // The icon, and the same design at twice the size for dense screens.
+    const QList<QSize> iconSizes = info.windowIcon().availableSizes();
+    QVERIFY(iconSizes.contains(QSize(32, 32)));
+    QVERIFY(iconSizes.contains(QSize(64, 64)));
 
     QList<QWidget*> focusStops;
     for (QWidget* control : info.findChildren<QWidget*>())

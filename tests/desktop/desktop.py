@@ -60,7 +60,8 @@ class Process:
 
     def __init__(self, args, env, **kwargs):
         self.args = args
-        self.popen = subprocess.Popen(args, env=env, **kwargs)
+        # Its output goes to the log; its input is nobody's.
+        self.popen = subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL, **kwargs)
 
     def running(self):
         return self.popen.poll() is None
@@ -99,7 +100,15 @@ class Desktop:
         return self.start([executable])
 
     def __enter__(self):
+        try:
+            self.set_up()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
         return self
+
+    def set_up(self):
+        pass
 
     def __exit__(self, *exc):
         for process in reversed(self.processes):
@@ -110,11 +119,11 @@ class Desktop:
 class XDesktop(Desktop):
     """Xvfb with openbox."""
 
-    def __enter__(self):
+    def set_up(self):
         read_end, write_end = os.pipe()
         self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
                     f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp"],
-                   pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+                   pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as display:
             number = display.readline().strip()
@@ -124,9 +133,17 @@ class XDesktop(Desktop):
         os.environ["DISPLAY"] = self.env["DISPLAY"]
         poll("the X server", lambda: subprocess.run(
             ["xdpyinfo"], env=self.env, capture_output=True).returncode == 0)
-        self.start(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        poll("the window manager", lambda: self.root_property("_NET_SUPPORTING_WM_CHECK"))
-        return self
+        self.window_manager = None
+        poll("the window manager", self.window_manager_running)
+
+    def window_manager_running(self):
+        # A window manager that lost a race with the new server ends at once:
+        # it starts again.
+        if self.window_manager is None or not self.window_manager.running():
+            self.window_manager = self.start(["openbox"], stdout=subprocess.DEVNULL,
+                                             stderr=subprocess.DEVNULL)
+            return False
+        return self.root_property("_NET_SUPPORTING_WM_CHECK")
 
     def x(self, *args):
         return subprocess.run(args, env=self.env, check=True, capture_output=True,
@@ -200,7 +217,7 @@ class XDesktop(Desktop):
 class WaylandDesktop(Desktop):
     """weston with its headless backend."""
 
-    def __enter__(self):
+    def set_up(self):
         self.runtime = tempfile.mkdtemp(prefix="tarsilo-wayland-")
         os.chmod(self.runtime, 0o700)
         self.env["XDG_RUNTIME_DIR"] = self.runtime
@@ -212,7 +229,6 @@ class WaylandDesktop(Desktop):
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         socket = os.path.join(self.runtime, "wayland-tarsilo")
         poll("the compositor's socket", lambda: os.path.exists(socket))
-        return self
 
     def __exit__(self, *exc):
         super().__exit__(*exc)

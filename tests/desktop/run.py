@@ -4,6 +4,7 @@ Usage: run.py <Tarsilo10 executable> <scenario>
 Run it under dbus-run-session: the accessibility bus belongs to that session.
 """
 
+import signal
 import sys
 import time
 import traceback
@@ -17,6 +18,8 @@ def main(argv):
         print(f"usage: run.py <executable> <{'|'.join(SCENARIOS)}>", file=sys.stderr)
         return 2
     executable, name = argv[1], argv[2]
+    # A time limit from outside still ends every process the scenario started.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
     started = time.monotonic()
     try:
         SCENARIOS[name](executable)
