@@ -309,6 +309,27 @@ private slots:
         QVERIFY(!fTarsilo_main && !secondForm);
     }
 
+    // The reference window is a top-level window of its own, yet the program
+    // is minimised and restored as a whole.
+    void minimisingTheMainWindowTakesTheReferenceWindowAlong() {
+        bool minimisedTogether = false;
+        bool restoredTogether = false;
+        QTimer::singleShot(0, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(fTarsilo_main));
+            fInfo->Show();
+            QVERIFY(QTest::qWaitForWindowExposed(fInfo));
+            fTarsilo_main->showMinimized();
+            minimisedTogether = QTest::qWaitFor([] { return fInfo->isMinimized(); });
+            fTarsilo_main->showNormal();
+            restoredTogether =
+                QTest::qWaitFor([] { return fInfo->isVisible() && !fInfo->isMinimized(); });
+            fTarsilo_main->close();
+        });
+        QCOMPARE(RunLimited(CreateForms), 0);
+        QVERIFY(minimisedTogether);
+        QVERIFY(restoredTogether);
+    }
+
     // --- errors that escape an event handler ---
 
     void escapedErrorIsShownAndTheLoopGoesOn() {
