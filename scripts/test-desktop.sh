@@ -11,8 +11,10 @@ build=${1:-build/test}
 cmake --build "$build" --target Tarsilo10 >/dev/null
 executable=$(realpath "$build/app/Tarsilo10")
 
-# The accessibility bindings belong to the system's Python.
+# The accessibility bindings belong to the system's Python; it leaves no
+# bytecode in the source tree.
 python=/usr/bin/python3
+export PYTHONDONTWRITEBYTECODE=1
 scenarios=(centred stacking error-dialog close wayland)
 # No scenario may hang the tier. The D-Bus session's and the accessibility
 # registry's start-up chatter is left out of the log.
