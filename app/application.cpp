@@ -93,7 +93,29 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event) {
     // once the close has been handled.
     if (watched == mainForm_ && event->type() == QEvent::Close)
         Terminate();
+    if (watched == mainForm_ && event->type() == QEvent::WindowStateChange)
+        FollowMainWindowState();
     return QApplication::eventFilter(watched, event);
+}
+
+// The other windows are top-level windows of their own, so minimising the
+// main window minimises them by hand: the program goes away as a whole.
+void TApplication::FollowMainWindowState() {
+    if (mainForm_->isMinimized()) {
+        for (const OwnedForm& owned : forms_) {
+            if (owned.form && owned.form != mainForm_ && owned.form->isVisible() &&
+                !owned.form->isMinimized()) {
+                minimisedWithMain_.emplace_back(owned.form);
+                owned.form->showMinimized();
+            }
+        }
+        return;
+    }
+    for (const QPointer<QWidget>& form : minimisedWithMain_) {
+        if (form && form->isMinimized())
+            form->showNormal();
+    }
+    minimisedWithMain_.clear();
 }
 
 } // namespace tarsilo

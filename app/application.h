@@ -28,9 +28,11 @@ public:
 
     // Creates a window that the application owns and stores it in
     // `reference`. The first one becomes the main window, and its native
-    // window is made at once, still hidden; every later one is created with
-    // the main window as parent and made transient for it, so that the
-    // program has one task entry.
+    // window is made at once, still hidden. Every later one is given the main
+    // window as its owner, the window it hands the activation back to. No
+    // window is a Qt parent of another: each is a top-level window that the
+    // window manager stacks on its own, and all share the program's WM_CLASS,
+    // so task bars group them as one program.
     template <class Form> Form* CreateForm(Form*& reference);
 
     // Shows the main window and runs the event loop until the quit request.
@@ -49,6 +51,7 @@ protected:
 
 private:
     void Adopt(QWidget* form, std::function<void()> forgetReference);
+    void FollowMainWindowState();
 
     struct OwnedForm {
         QPointer<QWidget> form;
@@ -58,6 +61,9 @@ private:
     QString title_;
     QPointer<QWidget> mainForm_;
     std::vector<OwnedForm> forms_;
+    // The windows minimised together with the main window, shown again when
+    // it is restored.
+    std::vector<QPointer<QWidget>> minimisedWithMain_;
     bool terminated_ = false;
     bool running_ = false;
 };
@@ -67,10 +73,6 @@ template <class Form> Form* TApplication::CreateForm(Form*& reference) {
     const ScopedFpuMode keepMode(ReadFpuControlWord());
     const bool isMain = mainForm_.isNull();
     auto* form = new Form(isMain ? nullptr : mainForm_.data());
-    // A dialog-type window is transient for its parent on every desktop: no
-    // task entry of its own, and minimised with the main window.
-    if (!isMain && form->windowType() == Qt::Window)
-        form->setWindowFlags((form->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     reference = form;
     Adopt(form, [&reference] { reference = nullptr; });
     if (isMain)

@@ -12,3 +12,4 @@ ctest --preset test
 bash scripts/memcheck.sh build/test
 bash scripts/test-sanitizers.sh
 bash scripts/fuzz.sh 45
+bash scripts/test-desktop.sh build/test

@@ -3,6 +3,7 @@
 // status, the end of the program when the main window closes, the last-resort
 // catch of the event loop, the decimal mark and the floating-point mode.
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "calc/errors.h"
 #include "calc/fpu_mode.h"
 #include "tests/gui_test_support.h"
+#include "ui/Info.h"
 #include "ui/Tarsilo_V10.h"
 #include "ui/error_reporting.h"
 
@@ -30,7 +32,8 @@ namespace {
 // application with the main window as parent.
 class SecondForm : public QWidget {
 public:
-    explicit SecondForm(QWidget* parent) : QWidget(parent, Qt::Window) {}
+    explicit SecondForm(QWidget* owner) : QWidget(nullptr, Qt::Window), owner(owner) {}
+    QWidget* owner;
 };
 SecondForm* secondForm = nullptr;
 
@@ -272,7 +275,7 @@ private slots:
         QPointer<TfTarsilo_main> mainWindow;
         QPointer<SecondForm> second;
         bool secondBelongsToMain = false;
-        bool secondIsTransient = false;
+        bool secondStandsAlone = false;
         QTimer::singleShot(0, [&] {
             QVERIFY(QTest::qWaitForWindowActive(fTarsilo_main));
             auto* exit = fTarsilo_main->findChild<QPushButton*>("bbClose");
@@ -290,19 +293,41 @@ private slots:
             application.CreateForm(secondForm);
             mainWindow = fTarsilo_main;
             second = secondForm;
-            secondBelongsToMain = secondForm->parentWidget() == fTarsilo_main &&
-                                  secondForm->isWindow() && application.MainForm() == fTarsilo_main;
+            secondBelongsToMain =
+                secondForm->owner == fTarsilo_main && application.MainForm() == fTarsilo_main;
             secondForm->show();
-            secondIsTransient =
-                secondForm->windowType() == Qt::Dialog &&
-                secondForm->windowHandle()->transientParent() == fTarsilo_main->windowHandle();
+            // The window manager stacks it on its own, so it can go behind
+            // the main window.
+            secondStandsAlone = secondForm->isWindow() && !secondForm->parentWidget() &&
+                                !secondForm->windowHandle()->transientParent();
         });
         QCOMPARE(status, 0);
         QVERIFY(application_.Terminated());
         QVERIFY(secondBelongsToMain);
-        QVERIFY2(secondIsTransient, "the second window has no task entry of its own");
+        QVERIFY2(secondStandsAlone, "the second window is not transient for the main window");
         QVERIFY2(!mainWindow && !second, "both windows are destroyed at shutdown");
         QVERIFY(!fTarsilo_main && !secondForm);
+    }
+
+    // The reference window is a top-level window of its own, yet the program
+    // is minimised and restored as a whole.
+    void minimisingTheMainWindowTakesTheReferenceWindowAlong() {
+        bool minimisedTogether = false;
+        bool restoredTogether = false;
+        QTimer::singleShot(0, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(fTarsilo_main));
+            fInfo->Show();
+            QVERIFY(QTest::qWaitForWindowExposed(fInfo));
+            fTarsilo_main->showMinimized();
+            minimisedTogether = QTest::qWaitFor([] { return fInfo->isMinimized(); });
+            fTarsilo_main->showNormal();
+            restoredTogether =
+                QTest::qWaitFor([] { return fInfo->isVisible() && !fInfo->isMinimized(); });
+            fTarsilo_main->close();
+        });
+        QCOMPARE(RunLimited(CreateForms), 0);
+        QVERIFY(minimisedTogether);
+        QVERIFY(restoredTogether);
     }
 
     // --- errors that escape an event handler ---
@@ -335,6 +360,29 @@ private slots:
         QCOMPARE(dialog.title, "test_application_shell");
         QVERIFY(dialog.title != window.windowTitle());
         QCOMPARE(dialog.text, "'abc' is not a valid floating point value.");
+    }
+
+    // --- what screen readers see ---
+
+    void windowsAreAnnouncedAsWindowsByTitle_data() {
+        QTest::addColumn<QString>("form");
+        QTest::newRow("main window") << "main";
+        QTest::newRow("reference window") << "info";
+    }
+    void windowsAreAnnouncedAsWindowsByTitle() {
+        QFETCH(QString, form);
+        std::unique_ptr<QWidget> window;
+        if (form == "main")
+            window = std::make_unique<TfTarsilo_main>();
+        else
+            window = std::make_unique<TfInfo>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(window.get());
+        QVERIFY(announced);
+        QCOMPARE(announced->role(), QAccessible::Window);
+        QVERIFY(!window->windowTitle().isEmpty());
+        QCOMPARE(announced->text(QAccessible::Name), window->windowTitle());
     }
 
     // --- the regional decimal mark ---

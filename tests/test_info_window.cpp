@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "jpeg_test_streams.h"
 #include "tests/gui_test_support.h"
@@ -55,6 +56,8 @@ private slots:
 
     void picturesReadHeadersAtLoadAndDecodeOnce_data();
     void picturesReadHeadersAtLoadAndDecodeOnce();
+    void screenRatioChoosesThePictureSet_data();
+    void screenRatioChoosesThePictureSet();
     void windowIsFixedWithCloseOnly();
     void firstShowAtDesignedPlaceWithCloseFocused();
     void secondShowBringsTheSameWindowForward();
@@ -71,7 +74,7 @@ private:
     void ShowMainWindow();
 
     std::unique_ptr<QWidget> main_;
-    QPointer<TfInfo> info_;
+    std::unique_ptr<TfInfo> info_;
     std::unique_ptr<tarsilo::test::ModalDialogWatchdog> watchdog_;
 };
 
@@ -80,12 +83,12 @@ void TestInfoWindow::init() {
     main_ = std::make_unique<QWidget>();
     main_->setWindowTitle(QStringLiteral("main window"));
     main_->setGeometry(300, 200, 742, 363);
-    info_ = new TfInfo(main_.get());
+    info_ = std::make_unique<TfInfo>(main_.get());
 }
 
 void TestInfoWindow::cleanup() {
+    info_.reset();
     main_.reset();
-    QVERIFY(info_.isNull()); // owned by the main window
     watchdog_.reset();
 }
 
@@ -111,17 +114,24 @@ void TestInfoWindow::picturesReadHeadersAtLoadAndDecodeOnce() {
     QVERIFY(box);
     const JpegPicture& picture = box->Picture();
 
-    // Loading read the header and decoded nothing.
+    // Loading read the headers of both sets and decoded nothing.
+    const JpegPicture& doubled = box->PictureFor(2);
     QCOMPARE(QSize(picture.Width(), picture.Height()), imageSize);
     QVERIFY(picture.IsGrayscale());
     QCOMPARE(picture.DecodeCount(), 0);
+    QCOMPARE(QSize(doubled.Width(), doubled.Height()), imageSize * 2);
+    QVERIFY(doubled.IsGrayscale());
+    QCOMPARE(doubled.DecodeCount(), 0);
 
     ShowMainWindow();
     info_->Show();
-    QVERIFY(WaitUntilShown(info_));
+    QVERIFY(WaitUntilShown(info_.get()));
     for (int paint = 0; paint < 3; ++paint)
         box->repaint();
     QCOMPARE(picture.DecodeCount(), 1);
+    // This screen's ratio is 1: the doubled set is never decoded.
+    QCOMPARE(box->devicePixelRatioF(), 1.0);
+    QCOMPARE(doubled.DecodeCount(), 0);
 
     const QImage& image = picture.Image();
     QCOMPARE(image.size(), imageSize);
@@ -131,15 +141,49 @@ void TestInfoWindow::picturesReadHeadersAtLoadAndDecodeOnce() {
         QVERIFY(qRed(entry) == qGreen(entry) && qGreen(entry) == qBlue(entry));
 }
 
+void TestInfoWindow::screenRatioChoosesThePictureSet_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("ordinary screen") << 1.0 << 1;
+    QTest::newRow("125 %, rounded up to the doubled set") << 1.25 << 2;
+    QTest::newRow("150 %") << 1.5 << 2;
+    QTest::newRow("200 %") << 2.0 << 2;
+    QTest::newRow("300 %, the largest set there is") << 3.0 << 2;
+}
+
+void TestInfoWindow::screenRatioChoosesThePictureSet() {
+    QFETCH(qreal, ratio);
+    QFETCH(int, scale);
+    for (const char* control : {"iValues", "iBall", "iCyl", "iCb"}) {
+        const PictureBox* box = PictureOf(*info_, control);
+        const JpegPicture& ordinary = box->Picture();
+        const JpegPicture& drawn = box->PictureFor(ratio);
+        // Either set covers the same area of the window.
+        QCOMPARE(drawn.Width(), ordinary.Width() * scale);
+        QCOMPARE(drawn.Height(), ordinary.Height() * scale);
+        QCOMPARE(drawn.DevicePixelRatio(), qreal(scale));
+    }
+}
+
 void TestInfoWindow::windowIsFixedWithCloseOnly() {
     TfInfo& info = *info_;
-    QCOMPARE(info.parentWidget(), main_.get());
+    // Its own top-level window: a transient window would stay above the main
+    // window under every X11 window manager.
+    QCOMPARE(info.parentWidget(), nullptr);
+    QCOMPARE(info.windowType(), Qt::Window);
+    info.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&info));
+    QCOMPARE(info.windowHandle()->transientParent(), nullptr);
     QCOMPARE(info.minimumSize(), QSize(712, 543));
     QCOMPARE(info.maximumSize(), QSize(712, 543));
     const Qt::WindowFlags flags = info.windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    // The icon, and the same design at twice the size for dense screens.
+    const QList<QSize> iconSizes = info.windowIcon().availableSizes();
+    QVERIFY(iconSizes.contains(QSize(32, 32)));
+    QVERIFY(iconSizes.contains(QSize(64, 64)));
 
     QList<QWidget*> focusStops;
     for (QWidget* control : info.findChildren<QWidget*>())
@@ -152,7 +196,7 @@ void TestInfoWindow::firstShowAtDesignedPlaceWithCloseFocused() {
     ShowMainWindow();
     QVERIFY(!info_->isVisible());
     info_->Show();
-    QVERIFY(WaitUntilShown(info_));
+    QVERIFY(WaitUntilShown(info_.get()));
     QCOMPARE(info_->frameGeometry().topLeft(), QPoint(30, 51));
     QCOMPARE(QApplication::focusWidget(), CloseButtonOf(*info_));
     // Not modal: the main window still takes input.
@@ -163,7 +207,7 @@ void TestInfoWindow::firstShowAtDesignedPlaceWithCloseFocused() {
 void TestInfoWindow::secondShowBringsTheSameWindowForward() {
     ShowMainWindow();
     info_->Show();
-    QVERIFY(WaitUntilShown(info_));
+    QVERIFY(WaitUntilShown(info_.get()));
     const QPoint userPlace(210, 160);
     info_->move(userPlace);
 
@@ -171,7 +215,7 @@ void TestInfoWindow::secondShowBringsTheSameWindowForward() {
     main_->activateWindow();
     QVERIFY(WaitUntilActive(main_.get()));
     info_->Show();
-    QVERIFY(WaitUntilShown(info_));
+    QVERIFY(WaitUntilShown(info_.get()));
     QCOMPARE(info_->pos(), userPlace);
     QCOMPARE(QApplication::focusWidget(), CloseButtonOf(*info_));
 }
@@ -186,23 +230,24 @@ void TestInfoWindow::closeHidesAndShowReturnsWhereItWasLeft() {
     QFETCH(bool, byButton);
     ShowMainWindow();
     info_->Show();
-    QVERIFY(WaitUntilShown(info_));
+    QVERIFY(WaitUntilShown(info_.get()));
     const QPoint userPlace(120, 90);
     info_->move(userPlace);
     PictureBox* notation = PictureOf(*info_, "iValues");
     notation->repaint();
 
+    const QPointer<TfInfo> alive(info_.get());
     if (byButton)
         CloseButtonOf(*info_)->click();
     else
         QVERIFY(info_->close());
-    QVERIFY(!info_.isNull());
+    QVERIFY(alive);
     QVERIFY(!info_->isVisible());
     QVERIFY(main_->isVisible());
     QTRY_COMPARE(QApplication::activeWindow(), main_.get());
 
     info_->Show();
-    QVERIFY(WaitUntilShown(info_));
+    QVERIFY(WaitUntilShown(info_.get()));
     QCOMPARE(info_->pos(), userPlace);
     notation->repaint();
     QCOMPARE(notation->Picture().DecodeCount(), 1);
@@ -234,7 +279,7 @@ void TestInfoWindow::keys() {
     QFETCH(bool, closes);
     ShowMainWindow();
     info_->Show();
-    QVERIFY(WaitUntilShown(info_));
+    QVERIFY(WaitUntilShown(info_.get()));
     QCOMPARE(QApplication::focusWidget(), CloseButtonOf(*info_));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
@@ -312,7 +357,7 @@ void TestInfoWindow::brokenPictureIsReportedOnce() {
 
     // The window goes on working.
     info_->Show();
-    QVERIFY(WaitUntilShown(info_));
+    QVERIFY(WaitUntilShown(info_.get()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(!info_->isVisible());
 }

@@ -187,29 +187,59 @@ private slots:
 };
 
 // The frame runs through both corners; table rules run from one side of the frame to the other.
+// Each picture comes at its own size, 72 dpi, and as name@2x at twice the pixel size, 144 dpi,
+// where every line is two pixels wide.
 void TestReferencePictures::pictureRows() {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("dpi");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QRect>("frame");
     QTest::addColumn<QList<int>>("columnRules");
     QTest::addColumn<QList<int>>("rowRules");
 
-    QTest::newRow("notation") << QStringLiteral("values.jpg") << QSize(353, 236)
-                              << QRect(QPoint(2, 3), QPoint(349, 233)) << QList<int>{}
-                              << QList<int>{};
-    QTest::newRow("ball formulas")
-        << QStringLiteral("ball.jpg") << QSize(285, 138) << QRect(QPoint(2, 2), QPoint(281, 135))
-        << QList<int>{} << QList<int>{};
-    QTest::newRow("cylinder formulas")
-        << QStringLiteral("cylinder.jpg") << QSize(284, 139)
-        << QRect(QPoint(2, 2), QPoint(281, 135)) << QList<int>{} << QList<int>{};
-    QTest::newRow("drag coefficient table")
-        << QStringLiteral("drag.jpg") << QSize(354, 180) << QRect(QPoint(3, 3), QPoint(350, 176))
-        << QList<int>{292} << QList<int>{33, 63, 80, 97, 115, 132};
+    struct Picture {
+        const char* row;
+        const char* name;
+        QSize size;
+        QRect frame;
+        QList<int> columnRules;
+        QList<int> rowRules;
+    };
+    const Picture pictures[] = {
+        {"notation", "values", QSize(353, 236), QRect(QPoint(2, 3), QPoint(349, 233)), {}, {}},
+        {"ball formulas", "ball", QSize(285, 138), QRect(QPoint(2, 2), QPoint(281, 135)), {}, {}},
+        {"cylinder formulas",
+         "cylinder",
+         QSize(284, 139),
+         QRect(QPoint(2, 2), QPoint(281, 135)),
+         {},
+         {}},
+        {"drag coefficient table",
+         "drag",
+         QSize(354, 180),
+         QRect(QPoint(3, 3), QPoint(350, 176)),
+         {292},
+         {33, 63, 80, 97, 115, 132}},
+    };
+    const auto doubled = [](const QList<int>& lines) {
+        QList<int> result;
+        for (const int line : lines)
+            result << 2 * line << 2 * line + 1;
+        return result;
+    };
+    for (const Picture& p : pictures) {
+        QTest::newRow(p.row) << QStringLiteral("%1.jpg").arg(QLatin1String(p.name)) << 72 << p.size
+                             << p.frame << p.columnRules << p.rowRules;
+        QTest::addRow("%s at 2x", p.row)
+            << QStringLiteral("%1@2x.jpg").arg(QLatin1String(p.name)) << 144 << p.size * 2
+            << QRect(p.frame.topLeft() * 2, p.frame.bottomRight() * 2 + QPoint(1, 1))
+            << doubled(p.columnRules) << doubled(p.rowRules);
+    }
 }
 
 void TestReferencePictures::startsWithJfifSegment() {
     QFETCH(QString, file);
+    QFETCH(int, dpi);
     const QByteArray stream = readPicture(file);
     QVERIFY2(stream.size() > 20, qPrintable(file + " is missing or truncated"));
 
@@ -222,8 +252,8 @@ void TestReferencePictures::startsWithJfifSegment() {
     QCOMPARE(quint8(stream[11]), quint8(1)); // version 1.02
     QCOMPARE(quint8(stream[12]), quint8(2));
     QCOMPARE(quint8(stream[13]), quint8(1)); // dots per inch
-    QCOMPARE(bigEndian16(stream, 14), 72);
-    QCOMPARE(bigEndian16(stream, 16), 72);
+    QCOMPARE(bigEndian16(stream, 14), dpi);
+    QCOMPARE(bigEndian16(stream, 16), dpi);
 }
 
 void TestReferencePictures::isBaselineHuffmanGrayscale() {

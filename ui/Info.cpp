@@ -9,6 +9,7 @@
 
 #include "calc/errors.h"
 #include "ui/monitor_placement.h"
+#include "ui/window_accessibility.h"
 #include "ui/window_style.h"
 #include "ui_Info.h"
 
@@ -31,11 +32,18 @@ void EnsurePictureResources() {
     (void)registered;
 }
 
-JpegPicture LoadPicture(const QString& resource) {
+JpegPicture LoadPicture(const QString& resource, qreal devicePixelRatio = 1) {
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         throw Exception("Cannot read the picture " + resource.toStdString());
-    return JpegPicture(file.readAll());
+    return JpegPicture(file.readAll(), devicePixelRatio);
+}
+
+// Each picture, and the same picture at twice the pixel size for dense screens.
+void LoadPictureSet(PictureBox* box, const QString& name) {
+    const QString path = QStringLiteral(":/pictures/") + name;
+    box->SetPicture(LoadPicture(path + QStringLiteral(".jpg")),
+                    LoadPicture(path + QStringLiteral("@2x.jpg"), 2));
 }
 
 QList<QRect> MonitorRects() {
@@ -51,12 +59,13 @@ bool IsEnterKey(const QKeyEvent& key) {
 
 } // namespace
 
-TfInfo::TfInfo(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<::Ui::TfInfo>()) {
+TfInfo::TfInfo(QWidget* owner)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<::Ui::TfInfo>()), owner_(owner) {
     ui_->setupUi(this);
     setWindowIcon(WindowIcon());
+    ExposeAsWindow(staticMetaObject);
     // Closing this window must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     ScaleToScreen();
@@ -73,10 +82,10 @@ TfInfo::~TfInfo() = default;
 
 void TfInfo::LoadPictures() {
     EnsurePictureResources();
-    ui_->iValues->SetPicture(LoadPicture(QStringLiteral(":/pictures/values.jpg")));
-    ui_->iBall->SetPicture(LoadPicture(QStringLiteral(":/pictures/ball.jpg")));
-    ui_->iCyl->SetPicture(LoadPicture(QStringLiteral(":/pictures/cylinder.jpg")));
-    ui_->iCb->SetPicture(LoadPicture(QStringLiteral(":/pictures/drag.jpg")));
+    LoadPictureSet(ui_->iValues, QStringLiteral("values"));
+    LoadPictureSet(ui_->iBall, QStringLiteral("ball"));
+    LoadPictureSet(ui_->iCyl, QStringLiteral("cylinder"));
+    LoadPictureSet(ui_->iCb, QStringLiteral("drag"));
 }
 
 void TfInfo::ScaleToScreen() {
@@ -105,9 +114,9 @@ void TfInfo::Show() {
 void TfInfo::closeEvent(QCloseEvent* event) {
     // Accepting only hides: position and decoded pictures stay for the next Show.
     event->accept();
-    if (!isActiveWindow() || !parentWidget())
+    if (!isActiveWindow() || !owner_)
         return;
-    QWidget* owner = parentWidget()->window();
+    QWidget* owner = owner_->window();
     if (owner->isVisible() && owner->isEnabled())
         owner->activateWindow();
 }

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include <QPointer>
 #include <QWidget>
 
 namespace Ui {
@@ -17,9 +18,10 @@ class TfInfo : public QWidget {
     Q_OBJECT
 public:
     // Created hidden; reads the headers of its pictures, and a decoder failure
-    // there raises EJPEG. With the main window as parent the window belongs to
-    // it: no task entry of its own, and it is minimised together with it.
-    explicit TfInfo(QWidget* parent = nullptr);
+    // there raises EJPEG. The owner (the main window) is not a parent: the
+    // window manager stacks the two windows on their own, so either can be in
+    // front. The owner takes the activation back when this window closes.
+    explicit TfInfo(QWidget* owner = nullptr);
     ~TfInfo() override;
 
     // Makes a hidden window visible where it last stood (first at its designed
@@ -36,6 +38,7 @@ private:
     void ScaleToScreen();
 
     std::unique_ptr<::Ui::TfInfo> ui_;
+    QPointer<QWidget> owner_;
 };
 
 // The program's reference window, created by the application shell.

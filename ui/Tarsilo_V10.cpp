@@ -12,6 +12,7 @@
 #include "calc/program_records.h"
 #include "ui/error_reporting.h"
 #include "ui/main_commands.h"
+#include "ui/window_accessibility.h"
 #include "ui/window_keyboard.h"
 #include "ui/window_placement.h"
 #include "ui/window_style.h"
@@ -62,6 +63,7 @@ TfTarsilo_main::TfTarsilo_main(QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(WindowIcon());
+    ExposeAsWindow(staticMetaObject);
     ApplyControlKinds();
     ScaleToScreen();
     FitLabelsToCaptions();

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "calc/errors.h"
+#include "ui/frame_extents.h"
 
 namespace tarsilo {
 
@@ -26,9 +27,10 @@ protected:
         QScreen* screen = screen_ ? screen_.data() : QGuiApplication::primaryScreen();
         if (!screen)
             return;
-        QRect frame = frameGeometry();
+        const QMargins unknown = UnknownFrame(this);
+        QRect frame = frameGeometry().marginsAdded(unknown);
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        move(frame.topLeft() + QPoint(unknown.left(), unknown.top()));
     }
 
 private:

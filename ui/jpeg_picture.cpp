@@ -135,7 +135,8 @@ int DecodeImage(const unsigned char* data, unsigned long size, bool paletteDispl
 
 } // namespace
 
-JpegPicture::JpegPicture(QByteArray stream) : stream_(std::move(stream)) {
+JpegPicture::JpegPicture(QByteArray stream, qreal devicePixelRatio)
+    : stream_(std::move(stream)), devicePixelRatio_(devicePixelRatio) {
     if (IsEmpty())
         return;
     Header header;
@@ -151,8 +152,10 @@ void JpegPicture::Decode(Display display) {
     if (IsEmpty() || decodeCount_ > 0)
         return;
     ++decodeCount_;
-    if (const int code = DecodeImage(Bytes(stream_), static_cast<unsigned long>(stream_.size()),
-                                     display == Display::Palette, image_))
+    const int code = DecodeImage(Bytes(stream_), static_cast<unsigned long>(stream_.size()),
+                                 display == Display::Palette, image_);
+    image_.setDevicePixelRatio(devicePixelRatio_);
+    if (code)
         throw EJPEG(code);
 }
 

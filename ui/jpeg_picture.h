@@ -15,13 +15,16 @@ public:
     // An empty picture.
     JpegPicture() = default;
     // Keeps the stream and reads only its header; a zero-byte stream is an
-    // empty picture. A decoder failure raises EJPEG.
-    explicit JpegPicture(QByteArray stream);
+    // empty picture. A decoder failure raises EJPEG. A picture drawn for a
+    // screen of `devicePixelRatio` device pixels per pixel covers its width
+    // and height divided by that ratio.
+    explicit JpegPicture(QByteArray stream, qreal devicePixelRatio = 1);
 
     bool IsEmpty() const { return stream_.isEmpty(); }
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool IsGrayscale() const { return grayscale_; }
+    qreal DevicePixelRatio() const { return devicePixelRatio_; }
     const QByteArray& Stream() const { return stream_; }
 
     // Decodes the stream on the first call only. A decoder failure raises
@@ -37,6 +40,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     bool grayscale_ = false;
+    qreal devicePixelRatio_ = 1;
     QImage image_;
     int decodeCount_ = 0;
 };

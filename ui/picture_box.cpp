@@ -6,15 +6,25 @@
 
 #include "ui/error_reporting.h"
 #include "ui/jpeg_error.h"
+#include "ui/picture_scale.h"
 
 namespace tarsilo {
 
 // Not opaque: where the image does not reach, the parent's surface shows.
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
-void PictureBox::SetPicture(JpegPicture picture) {
+void PictureBox::SetPicture(JpegPicture picture, JpegPicture doubled) {
     picture_ = std::move(picture);
+    doubled_ = std::move(doubled);
     update();
+}
+
+bool PictureBox::DrawsDoubled(qreal devicePixelRatio) const {
+    return PictureScaleFor(devicePixelRatio) == 2 && !doubled_.IsEmpty();
+}
+
+const JpegPicture& PictureBox::PictureFor(qreal devicePixelRatio) const {
+    return DrawsDoubled(devicePixelRatio) ? doubled_ : picture_;
 }
 
 JpegPicture::Display PictureBox::ScreenDisplay() const {
@@ -25,8 +35,10 @@ JpegPicture::Display PictureBox::ScreenDisplay() const {
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+    // Only the set this screen draws is decoded.
+    JpegPicture& picture = DrawsDoubled(devicePixelRatioF()) ? doubled_ : picture_;
     try {
-        picture_.Decode(ScreenDisplay());
+        picture.Decode(ScreenDisplay());
     } catch (const EJPEG& error) {
         // The dialog's nested event loop must not run while this window's
         // backing store is being painted, or the window could not repaint
@@ -34,10 +46,10 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
         QMetaObject::invokeMethod(
             this, [this, error] { ReportException(error, this); }, Qt::QueuedConnection);
     }
-    if (picture_.Image().isNull())
+    if (picture.Image().isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_.Image());
+    painter.drawImage(0, 0, picture.Image());
 }
 
 } // namespace tarsilo

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/frame_extents.h"
+
 namespace tarsilo {
 
 QPoint DesktopCentredPosition(QSize desktop, QSize window) {
@@ -17,8 +19,11 @@ void CentreOnDesktop(QWidget* window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    window->move(
-        DesktopCentredPosition(screen->virtualGeometry().size(), window->frameGeometry().size()));
+    const QMargins frame = UnknownFrame(window);
+    const QSize outer = window->frameGeometry().size().grownBy(frame);
+    const QPoint corner = DesktopCentredPosition(screen->virtualGeometry().size(), outer);
+    // A window without a known frame is placed by its client area.
+    window->move(corner + QPoint(frame.left(), frame.top()));
 }
 
 } // namespace tarsilo

@@ -12,7 +12,9 @@ namespace tarsilo {
 // drop their fraction, and a negative coordinate becomes 0.
 QPoint DesktopCentredPosition(QSize desktop, QSize window);
 
-// Moves the window, frame included, to the centre of the whole virtual desktop.
+// Moves the window, frame included, to the centre of the whole virtual
+// desktop. Before the window is first shown the window system does not yet
+// know its frame, so the frame extents are asked of the window manager.
 void CentreOnDesktop(QWidget* window);
 
 } // namespace tarsilo

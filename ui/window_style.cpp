@@ -48,7 +48,10 @@ QFont GreekLetterFont(qreal dpi) {
 
 QIcon WindowIcon() {
     EnsureUiResources();
-    return QIcon(QStringLiteral(":/tarsilo/tarsilo_icon.xpm"));
+    QIcon icon(QStringLiteral(":/tarsilo/tarsilo_icon.xpm"));
+    // The same design drawn at 64 pixels, for screens of twice the density.
+    icon.addFile(QStringLiteral(":/tarsilo/tarsilo_icon@2x.png"));
+    return icon;
 }
 
 LayoutScale::LayoutScale(qreal dpi)

@@ -3,7 +3,7 @@
 
 namespace reference_pictures {
 
-QImage paintBallPicture() {
+QImage paintBallPicture(int scale) {
     const Typesetter ts(kTextPixelSize);
     const DescentFormulas f(ts);
     const auto sixth = [&] { return ts.fraction(ts.text("1"), ts.text("6")); };
@@ -43,7 +43,8 @@ QImage paintBallPicture() {
 
     return paintFormulaPicture(
         QSize(285, 138),
-        {ts.row({mass, ts.space(2 * kTextPixelSize), volume}), speed, terminalSpeed, energy});
+        {ts.row({mass, ts.space(2 * kTextPixelSize), volume}), speed, terminalSpeed, energy},
+        scale);
 }
 
 } // namespace reference_pictures

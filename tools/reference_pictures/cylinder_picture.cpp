@@ -3,7 +3,7 @@
 
 namespace reference_pictures {
 
-QImage paintCylinderPicture() {
+QImage paintCylinderPicture(int scale) {
     const Typesetter ts(kTextPixelSize);
     const DescentFormulas f(ts);
     const auto quarter = [&] { return ts.fraction(ts.text("1"), ts.text("4")); };
@@ -45,7 +45,8 @@ QImage paintCylinderPicture() {
 
     return paintFormulaPicture(
         QSize(284, 139),
-        {ts.row({mass, ts.space(2 * kTextPixelSize), volume}), speed, terminalSpeed, energy});
+        {ts.row({mass, ts.space(2 * kTextPixelSize), volume}), speed, terminalSpeed, energy},
+        scale);
 }
 
 } // namespace reference_pictures

@@ -62,11 +62,11 @@ BoxPtr DescentFormulas::energy(const QString& coefficient, std::vector<BoxPtr> s
     return equation(ts_.subscript(ts_.symbol("E"), "T"), ts_.congruent(), right);
 }
 
-QImage paintFormulaPicture(QSize size, const std::array<BoxPtr, 4>& lines) {
+QImage paintFormulaPicture(QSize size, const std::array<BoxPtr, 4>& lines, int scale) {
     constexpr int kLeft = 11;
     constexpr std::array<int, 4> kTops{5, 38, 78, 119};
 
-    PictureSheet sheet(size);
+    PictureSheet sheet(size, scale);
     sheet.drawFrame(QPoint(2, 2), QPoint(281, 135));
     for (std::size_t i = 0; i < lines.size(); ++i)
         sheet.placeFromTop(*lines[i], kLeft, kTops[i]);

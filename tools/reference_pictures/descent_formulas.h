@@ -34,6 +34,6 @@ private:
 };
 
 // A formula picture: four lines in a frame, each line's highest ink on its own row.
-QImage paintFormulaPicture(QSize size, const std::array<BoxPtr, 4>& lines);
+QImage paintFormulaPicture(QSize size, const std::array<BoxPtr, 4>& lines, int scale);
 
 } // namespace reference_pictures

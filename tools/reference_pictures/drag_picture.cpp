@@ -34,7 +34,7 @@ const std::array<TableRow, 7> kRows{{
 
 } // namespace
 
-QImage paintDragPicture() {
+QImage paintDragPicture(int scale) {
     constexpr QPoint kFrameTopLeft(3, 3);
     constexpr QPoint kFrameBottomRight(350, 176);
     constexpr int kColumnRule = 292;
@@ -43,7 +43,7 @@ QImage paintDragPicture() {
     constexpr int kShapeLeft = 10;
     constexpr int kLinePitch = 14;
 
-    PictureSheet sheet(QSize(354, 180));
+    PictureSheet sheet(QSize(354, 180), scale);
     sheet.drawFrame(kFrameTopLeft, kFrameBottomRight);
     sheet.drawVerticalRule(kColumnRule, kFrameTopLeft.y(), kFrameBottomRight.y());
     for (std::size_t i = 1; i + 1 < kRowEdges.size(); ++i)

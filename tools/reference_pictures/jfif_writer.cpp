@@ -30,7 +30,7 @@ struct Output {
 };
 
 // Kept free of objects with destructors: the compressor leaves it by longjmp on an error.
-bool compress(const QImage& image, int quality, Output* output, ErrorTrap* trap) {
+bool compress(const QImage& image, int quality, int dpi, Output* output, ErrorTrap* trap) {
     jpeg_compress_struct cinfo;
     cinfo.err = jpeg_std_error(&trap->manager);
     trap->manager.error_exit = escapeOnError;
@@ -55,8 +55,8 @@ bool compress(const QImage& image, int quality, Output* output, ErrorTrap* trap)
     cinfo.JFIF_major_version = 1;
     cinfo.JFIF_minor_version = 2;
     cinfo.density_unit = 1;
-    cinfo.X_density = 72;
-    cinfo.Y_density = 72;
+    cinfo.X_density = static_cast<UINT16>(dpi);
+    cinfo.Y_density = static_cast<UINT16>(dpi);
 
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
@@ -72,12 +72,12 @@ bool compress(const QImage& image, int quality, Output* output, ErrorTrap* trap)
 
 } // namespace
 
-QByteArray encodeJfif(const QImage& grayscale, int quality) {
+QByteArray encodeJfif(const QImage& grayscale, int quality, int dpi) {
     if (grayscale.format() != QImage::Format_Grayscale8 || grayscale.isNull())
         throw std::invalid_argument("encodeJfif needs a non-empty 8-bit grayscale image");
     ErrorTrap trap{};
     Output output;
-    const bool done = compress(grayscale, quality, &output, &trap);
+    const bool done = compress(grayscale, quality, dpi, &output, &trap);
     QByteArray stream;
     if (done)
         stream = QByteArray(reinterpret_cast<const char*>(output.data),

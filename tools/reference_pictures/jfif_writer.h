@@ -5,8 +5,8 @@
 
 namespace reference_pictures {
 
-// Encodes an 8-bit grayscale image as a baseline, Huffman-coded JFIF 1.02 stream at 72 × 72 dots
-// per inch. Throws std::runtime_error with the compressor's message if it fails.
-QByteArray encodeJfif(const QImage& grayscale, int quality);
+// Encodes an 8-bit grayscale image as a baseline, Huffman-coded JFIF 1.02 stream at `dpi` × `dpi`
+// dots per inch. Throws std::runtime_error with the compressor's message if it fails.
+QByteArray encodeJfif(const QImage& grayscale, int quality, int dpi);
 
 } // namespace reference_pictures

@@ -1,4 +1,5 @@
-// Draws the four pictures of the reference window and writes them as JFIF files.
+// Draws the four pictures of the reference window and writes them as JFIF files: each at its own
+// size, and as name@2x.jpg at twice that size for screens of twice the pixel density.
 // Usage: make_reference_pictures <output directory>
 
 #include "jfif_writer.h"
@@ -17,10 +18,17 @@ namespace {
 
 // High enough that the one-pixel rules and small text stay crisp.
 constexpr int kQuality = 95;
+// The ordinary pictures are 72 dpi; the doubled ones keep the same physical size.
+constexpr int kDpi = 72;
 
 struct PictureFile {
     const char* name;
-    std::function<QImage()> paint;
+    std::function<QImage(int scale)> paint;
+};
+
+struct Scale {
+    int factor;
+    const char* suffix;
 };
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -52,17 +60,23 @@ int main(int argc, char* argv[]) {
 
     using namespace reference_pictures;
     const PictureFile pictures[] = {
-        {"values.jpg", paintValuesPicture},
-        {"ball.jpg", paintBallPicture},
-        {"cylinder.jpg", paintCylinderPicture},
-        {"drag.jpg", paintDragPicture},
+        {"values", paintValuesPicture},
+        {"ball", paintBallPicture},
+        {"cylinder", paintCylinderPicture},
+        {"drag", paintDragPicture},
     };
+    const Scale scales[] = {{1, ""}, {2, "@2x"}};
     try {
-        for (const auto& picture : pictures) {
-            const QString path = directory.filePath(QString::fromLatin1(picture.name));
-            const QByteArray stream = encodeJfif(picture.paint(), kQuality);
-            writeFile(path, stream);
-            out << path << ": " << stream.size() << " bytes\n";
+        for (const auto& scale : scales) {
+            for (const auto& picture : pictures) {
+                const QString path = directory.filePath(
+                    QStringLiteral("%1%2.jpg")
+                        .arg(QLatin1String(picture.name), QLatin1String(scale.suffix)));
+                const QByteArray stream =
+                    encodeJfif(picture.paint(scale.factor), kQuality, kDpi * scale.factor);
+                writeFile(path, stream);
+                out << path << ": " << stream.size() << " bytes\n";
+            }
         }
     } catch (const std::exception& error) {
         err << "make_reference_pictures: " << error.what() << "\n";

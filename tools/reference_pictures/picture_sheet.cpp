@@ -4,7 +4,8 @@
 
 namespace reference_pictures {
 
-PictureSheet::PictureSheet(QSize size) : image_(size, QImage::Format_RGB32) {
+PictureSheet::PictureSheet(QSize size, int scale) : image_(size * scale, QImage::Format_RGB32) {
+    image_.setDevicePixelRatio(scale);
     image_.fill(Qt::white);
 }
 

@@ -11,7 +11,9 @@ namespace reference_pictures {
 // A white picture being drawn on: its frame, table rules and typeset lines, in pixel coordinates.
 class PictureSheet {
 public:
-    explicit PictureSheet(QSize size);
+    // `scale` device pixels per picture pixel: everything is drawn in picture pixels, and a
+    // scale of 2 typesets the same picture at twice the pixel size.
+    explicit PictureSheet(QSize size, int scale = 1);
 
     // A one-pixel frame whose lines pass through both corners.
     void drawFrame(QPoint topLeft, QPoint bottomRight);

@@ -44,12 +44,12 @@ std::vector<BoxPtr> notationLines(const Typesetter& ts) {
 
 } // namespace
 
-QImage paintValuesPicture() {
+QImage paintValuesPicture(int scale) {
     constexpr int kLeft = 9;
     constexpr int kFirstTop = 9;     // highest ink of the first line
     constexpr int kLastBottom = 230; // lowest ink of the last line
 
-    PictureSheet sheet(QSize(353, 236));
+    PictureSheet sheet(QSize(353, 236), scale);
     sheet.drawFrame(QPoint(2, 3), QPoint(349, 233));
 
     const Typesetter ts(kTextPixelSize);
