@@ -24,6 +24,23 @@ void WaitForEnd(QProcess& process, int timeoutMs, ToolRun& run) {
     run.exitCode = process.exitCode();
 }
 
+// Starts the process and collects what it wrote; with merged channels
+// everything is output.
+ToolRun StartAndCollect(QProcess& process, const QString& program, const QStringList& arguments,
+                        int timeoutMs) {
+    process.start(program, arguments);
+    ToolRun run;
+    if (!process.waitForStarted()) {
+        const bool merged = process.processChannelMode() == QProcess::MergedChannels;
+        (merged ? run.output : run.errors) = process.errorString();
+        return run;
+    }
+    WaitForEnd(process, timeoutMs, run);
+    run.output = QString::fromUtf8(process.readAllStandardOutput());
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
 } // namespace
 
 ToolRun RunTool(const QString& program, const QStringList& arguments, int timeoutMs,
@@ -32,31 +49,14 @@ ToolRun RunTool(const QString& program, const QStringList& arguments, int timeou
     process.setProcessChannelMode(QProcess::MergedChannels);
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
-    process.start(program, arguments);
-    ToolRun run;
-    if (!process.waitForStarted()) {
-        run.output = process.errorString();
-        return run;
-    }
-    WaitForEnd(process, timeoutMs, run);
-    run.output = QString::fromUtf8(process.readAll());
-    return run;
+    return StartAndCollect(process, program, arguments, timeoutMs);
 }
 
 ToolRun RunToolApart(const QString& program, const QStringList& arguments,
                      const QProcessEnvironment& environment, int timeoutMs) {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    ToolRun run;
-    if (!process.waitForStarted()) {
-        run.errors = process.errorString();
-        return run;
-    }
-    WaitForEnd(process, timeoutMs, run);
-    run.output = QString::fromUtf8(process.readAllStandardOutput());
-    run.errors = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return StartAndCollect(process, program, arguments, timeoutMs);
 }
 
 } // namespace tarsilo::packaging
