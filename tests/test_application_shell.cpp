@@ -168,11 +168,57 @@ private slots:
                                           << "Ошибка.";
         QTest::newRow("empty") << ""
                                << "";
+        // The rule looks at the whole message; the dialog shortens the result.
+        QTest::newRow("99 characters: a full stop, nothing cut")
+            << QString(99, 'x') << QString(99, 'x') + ".";
+        QTest::newRow("100 characters and a colon: cut after the full stop")
+            << "a" + QString(98, 'x') + ":"
+            << "a" + QString(48, 'x') + "…" + QString(48, 'x') + ":.";
+        QTest::newRow("eight line breaks: nothing cut") << "1\n2\n3\n4\n5\n6\n7\n8\n9"
+                                                        << "1\n2\n3\n4\n5\n6\n7\n8\n9.";
+        QTest::newRow("nine line breaks: one goes") << "1\n2\n3\n4\n5\n6\n7\n8\n9\n10"
+                                                    << "1\n2\n3\n4\n5…6\n7\n8\n9\n10.";
     }
+    // Through the real dialog, as an escaped error shows it.
     void errorDialogFullStop() {
         QFETCH(QString, message);
         QFETCH(QString, text);
-        QCOMPARE(ErrorDialogText(message), text);
+        const MessageBoxSeen dialog =
+            CloseMessageBoxOpenedBy([&] { ShowErrorDialog(Exception(message.toStdString())); });
+        QVERIFY(dialog.shown);
+        QCOMPARE(dialog.text, text);
+    }
+
+    // --- the shortening, with small limits that show every cut ---
+
+    void shortenedForDialog_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("maxCharacters");
+        QTest::addColumn<int>("maxLineBreaks");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("within both limits") << "abcdefg" << 7 << 0 << "abcdefg";
+        QTest::newRow("one character too many") << "abcdefgh" << 7 << 8 << "abc…fgh";
+        QTest::newRow("odd room: the end gets the extra character")
+            << "abcdefghijklmnop" << 8 << 8 << "abc…mnop";
+        QTest::newRow("too many line breaks, short enough")
+            << "1\n2\n3\n4\n5\n6" << 100 << 2 << "1\n2…5\n6";
+        QTest::newRow("line breaks of every kind")
+            << QStringLiteral("a\rb\u2028c\u2029d\ne") << 100 << 2 << "a\rb…d\ne";
+        QTest::newRow("no line break allowed") << "ab\ncd\nef" << 100 << 0 << "ab…ef";
+        QTest::newRow("both limits") << "12\n34\n56\n78\n90\nab" << 9 << 2 << "12\n3…0\nab";
+        QTest::newRow("pair of surrogates at the start's cut")
+            << QStringLiteral("a𝐀cdefghij") << 6 << 8 << "a…hij";
+        QTest::newRow("pair of surrogates at the end's cut")
+            << QStringLiteral("abcdefg𝐀ij") << 6 << 8 << "ab…ij";
+        QTest::newRow("room for the ellipsis only") << "abc" << 1 << 8 << "…";
+        QTest::newRow("empty") << "" << 0 << 0 << "";
+    }
+    void shortenedForDialog() {
+        QFETCH(QString, text);
+        QFETCH(int, maxCharacters);
+        QFETCH(int, maxLineBreaks);
+        QFETCH(QString, shown);
+        QCOMPARE(ShortenedForDialog(text, maxCharacters, maxLineBreaks), shown);
     }
 
     void applicationErrorText_data() {

@@ -1,5 +1,5 @@
-// Texts far longer than anyone types: the shortening of the error dialog's
-// text, and a field of a million characters on the real main window, which
+// Texts far longer than anyone types: the error dialog's limits on long
+// messages, and a field of a million characters on the real main window, which
 // must calculate within a second and leave a dialog that fits on the screen
 // and closes with its OK button.
 
@@ -79,38 +79,6 @@ private slots:
         fixture_.Close();
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(watchdog_->UnexpectedDialogs(), 0);
-    }
-
-    // --- the shortening, with small limits that show every cut ---
-
-    void shortenedForDialog_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("maxCharacters");
-        QTest::addColumn<int>("maxLineBreaks");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("within both limits") << "abcdefg" << 7 << 0 << "abcdefg";
-        QTest::newRow("one character too many") << "abcdefgh" << 7 << 8 << "abc…fgh";
-        QTest::newRow("odd room: the end gets the extra character")
-            << "abcdefghijklmnop" << 8 << 8 << "abc…mnop";
-        QTest::newRow("too many line breaks, short enough")
-            << "1\n2\n3\n4\n5\n6" << 100 << 2 << "1\n2…5\n6";
-        QTest::newRow("line breaks of every kind")
-            << QStringLiteral("a\rb\u2028c\u2029d\ne") << 100 << 2 << "a\rb…d\ne";
-        QTest::newRow("no line break allowed") << "ab\ncd\nef" << 100 << 0 << "ab…ef";
-        QTest::newRow("both limits") << "12\n34\n56\n78\n90\nab" << 9 << 2 << "12\n3…0\nab";
-        QTest::newRow("pair of surrogates at the start's cut")
-            << QStringLiteral("a𝐀cdefghij") << 6 << 8 << "a…hij";
-        QTest::newRow("pair of surrogates at the end's cut")
-            << QStringLiteral("abcdefg𝐀ij") << 6 << 8 << "ab…ij";
-        QTest::newRow("room for the ellipsis only") << "abc" << 1 << 8 << "…";
-        QTest::newRow("empty") << "" << 0 << 0 << "";
-    }
-    void shortenedForDialog() {
-        QFETCH(QString, text);
-        QFETCH(int, maxCharacters);
-        QFETCH(int, maxLineBreaks);
-        QFETCH(QString, shown);
-        QCOMPARE(ShortenedForDialog(text, maxCharacters, maxLineBreaks), shown);
     }
 
     // --- the dialog's own limits on long messages ---

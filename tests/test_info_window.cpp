@@ -269,6 +269,12 @@ void TestInfoWindow::keys_data() {
                                 << false;
     QTest::newRow("Alt+Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier)
                                << false;
+    QTest::newRow("Shift+keypad Enter")
+        << int(Qt::Key_Enter) << (Qt::ShiftModifier | Qt::KeypadModifier) << false;
+    QTest::newRow("Ctrl+keypad Enter")
+        << int(Qt::Key_Enter) << (Qt::ControlModifier | Qt::KeypadModifier) << false;
+    QTest::newRow("Alt+keypad Enter")
+        << int(Qt::Key_Enter) << (Qt::AltModifier | Qt::KeypadModifier) << false;
     QTest::newRow("Tab") << int(Qt::Key_Tab) << none << false;
     QTest::newRow("arrow") << int(Qt::Key_Right) << none << false;
 }
@@ -320,6 +326,10 @@ void TestInfoWindow::followsTheActiveMonitor_data() {
     QTest::newRow("window off every monitor goes from the nearest")
         << sideBySide << QRect(QPoint(-900, 51), size) << QRect(2000, 300, 742, 390)
         << QPoint(1920 - 900, 51);
+    const QRect sameSize(1920, 0, 1920, 1080);
+    QTest::newRow("off every monitor, as near to two: goes from the first")
+        << QList<QRect>{left, sameSize} << QRect(QPoint(1600, 1180), size)
+        << QRect(2500, 300, 742, 390) << QPoint(3840 - 718, 1080 - 572);
 }
 
 void TestInfoWindow::followsTheActiveMonitor() {

@@ -79,18 +79,26 @@ private slots:
     void enterInAnyEditCalculates_data() {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<bool>("cylinder");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        const Qt::KeyboardModifiers none;
         for (const char* edit : {"ev0", "eHx", "eVV", "evc", "eReady"})
-            QTest::newRow(edit) << edit << false;
-        QTest::newRow("eL") << "eL" << true;
+            QTest::newRow(edit) << edit << false << Qt::Key_Return << none;
+        QTest::newRow("eL") << "eL" << true << Qt::Key_Return << none;
+        const Qt::KeyboardModifiers keypad(Qt::KeypadModifier);
+        QTest::newRow("ev0, keypad Enter") << "ev0" << false << Qt::Key_Enter << keypad;
+        QTest::newRow("eL, keypad Enter") << "eL" << true << Qt::Key_Enter << keypad;
     }
     void enterInAnyEditCalculates() {
         QFETCH(QString, edit);
         QFETCH(bool, cylinder);
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
         if (cylinder)
             fixture_.Click("rbCyl");
         MarkStatus();
         fixture_.Edit(edit)->setFocus(Qt::MouseFocusReason);
-        Press(Qt::Key_Return);
+        Press(key, modifiers);
         QCOMPARE(fixture_.Text("eReady"), "Готов ...");
         QCOMPARE(fixture_.Text("eVV"), cylinder ? "0.7854" : "0.5236");
     }
@@ -141,8 +149,11 @@ private slots:
         const QList<QPair<const char*, Qt::KeyboardModifiers>> modified = {
             {"Shift", Qt::ShiftModifier}, {"Ctrl", Qt::ControlModifier}, {"Alt", Qt::AltModifier}};
         for (const char* focus : {"ev0", "bCalc", "bbClose"}) {
-            for (const auto& [name, modifier] : modified)
+            for (const auto& [name, modifier] : modified) {
                 QTest::addRow("%s+Enter on %s", name, focus) << focus << Qt::Key_Return << modifier;
+                QTest::addRow("%s+keypad Enter on %s", name, focus)
+                    << focus << Qt::Key_Enter << (modifier | Qt::KeypadModifier);
+            }
             QTest::addRow("Esc on %s", focus) << focus << Qt::Key_Escape << Qt::KeyboardModifiers();
         }
     }

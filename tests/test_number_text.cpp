@@ -340,6 +340,8 @@ private slots:
             {"1.00005", "1.0001"},
             {"0.123455", "0.12346"},
             {"9.99995", "10"},
+            {"1.99995", "2"},
+            {"-299995", "-3E0005"},
             {"0.0001", "0.0001"},
             {"0.00009999", "9.999E-0005"},
             {"0.0000999996", "0.0001"},
@@ -373,6 +375,10 @@ private slots:
         QTest::newRow("smallest normal") << LDBL_MIN << "3.3621E-4932";
         QTest::newRow("largest denormal") << std::nextafter(LDBL_MIN, 0.0L) << "0";
         QTest::newRow("negative smallest denormal") << -LDBL_TRUE_MIN << "0";
+        // 18-digit rounding carries to 10^18: the leading 1 must survive.
+        QTest::newRow("next value below 1") << std::nextafter(1.0L, 0.0L) << "1";
+        QTest::newRow("next value below -1e5") << std::nextafter(-1e5L, 0.0L) << "-1E0005";
+        QTest::newRow("next value below 1e-3") << std::nextafter(1e-3L, 0.0L) << "0.001";
     }
     void formatSpecialValues() {
         QFETCH(long double, value);
@@ -400,6 +406,17 @@ private slots:
         QTest::newRow("exponent digits -1 counts as 0") << QByteArray("1E-5") << 5 << -1 << "1E-5";
         QTest::newRow("wide exponent outgrows the digits")
             << QByteArray("1E500") << 5 << 2 << "1E500";
+        // Within 5e-19 below a power of ten the 18-digit image carries to 10^18.
+        QTest::newRow("19 nines below 10, precision 2")
+            << QByteArray("9.999999999999999999") << 2 << 4 << "10";
+        QTest::newRow("19 nines below 1e5, precision 6")
+            << QByteArray("99999.99999999999999") << 6 << 4 << "100000";
+        QTest::newRow("19 nines below -100, precision 18")
+            << QByteArray("-99.99999999999999999") << 18 << 0 << "-100";
+        QTest::newRow("19 nines below 1e-3, precision 3")
+            << QByteArray("0.0009999999999999999999") << 3 << 4 << "0.001";
+        QTest::newRow("19 nines below 1e18, precision 18")
+            << QByteArray("999999999999999999.9") << 18 << 4 << "1E0018";
     }
     void formatOptions() {
         QFETCH(QByteArray, decimal);
