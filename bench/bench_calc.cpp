@@ -13,7 +13,7 @@
 #include "calc/inputs.h"
 #include "calc/number_text.h"
 #include "tests/memory_fields.h"
-#include "ui/main_commands.h"
+#include "commands/main_commands.h"
 
 using namespace tarsilo;
 

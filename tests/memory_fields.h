@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "starting_texts.h"
-#include "ui/main_commands.h"
-#include "ui/window_fields.h"
+#include "commands/main_commands.h"
+#include "commands/window_fields.h"
 
 namespace tarsilo::test {
 

@@ -10,7 +10,7 @@
 #include "calc/decimal_mark.h"
 #include "calc/errors.h"
 #include "memory_fields.h"
-#include "ui/main_commands.h"
+#include "commands/main_commands.h"
 
 using namespace tarsilo;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The window fields of a widget tree: each name is a child's object name.
 
-#include "ui/window_fields.h"
+#include "commands/window_fields.h"
 
 class QWidget;
 

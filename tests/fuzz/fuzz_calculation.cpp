@@ -25,7 +25,7 @@
 #include "fuzz_support.h"
 #include "general_format_grammar.h"
 #include "tests/memory_fields.h"
-#include "ui/main_commands.h"
+#include "commands/main_commands.h"
 
 using namespace tarsilo;
 using namespace tarsilo::fuzz;

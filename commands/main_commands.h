@@ -15,7 +15,7 @@
 #include <array>
 #include <string_view>
 
-#include "ui/window_fields.h"
+#include "commands/window_fields.h"
 
 namespace tarsilo {
 

@@ -1,4 +1,4 @@
-#include "ui/main_commands.h"
+#include "commands/main_commands.h"
 
 #include <string>
 
