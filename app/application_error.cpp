@@ -10,20 +10,16 @@
 #include <QFileInfo>
 
 #include "calc/errors.h"
+#include "common/error_texts.h"
 #include "ui/error_reporting.h"
+#include "ui/utf16_text.h"
 
 namespace tarsilo {
 
 QString ApplicationErrorText(const QString& className, const QString& moduleName,
                              const void* address, const QString& message) {
-    const QString hexAddress = QStringLiteral("%1").arg(
-        reinterpret_cast<quintptr>(address), 2 * int(sizeof(void*)), 16, QLatin1Char('0'));
-    QString text = QStringLiteral("Exception ") + className + QStringLiteral(" in module ") +
-                   moduleName + QStringLiteral(" at ") + hexAddress.toUpper() +
-                   QStringLiteral(".\n") + message;
-    if (!message.isEmpty() && !message.endsWith(u'.'))
-        text += u'.';
-    return text + u'\n';
+    return FromUtf16(tarsilo::ApplicationErrorText(Utf16View(className), Utf16View(moduleName),
+                                                   address, Utf16View(message)));
 }
 
 QString ErrorClassName(const std::exception& error) {

@@ -1,16 +1,22 @@
 #include "app/application_title.h"
 
+#include "common/application_title.h"
+#include "ui/utf16_text.h"
+
 namespace tarsilo {
 
+namespace {
+
+std::u16string LowerCase(std::u16string_view text) {
+    return FromUtf16(text).toLower().toStdU16String();
+}
+
+} // namespace
+
 QString ApplicationTitleFromPath(const QString& executablePath) {
-    QString name = executablePath.mid(executablePath.lastIndexOf(u'/') + 1);
-    if (const qsizetype dot = name.indexOf(u'.'); dot >= 0)
-        name.truncate(dot);
-    if (name.isEmpty())
-        return name;
-    // The first character is a whole code point, a surrogate pair included.
-    const qsizetype firstLength = name.front().isHighSurrogate() && name.size() > 1 ? 2 : 1;
-    return name.left(firstLength) + name.mid(firstLength).toLower();
+    // Qt gives the path with '/' on every platform.
+    return FromUtf16(
+        ApplicationTitleFromPath(Utf16View(executablePath), PathStyle::Posix, LowerCase));
 }
 
 } // namespace tarsilo

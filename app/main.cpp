@@ -1,13 +1,26 @@
 // Tarsilo10: the descent of a ball or a cylinder through an isothermal
 // atmosphere.
 
+#include <optional>
+
 #include "app/application.h"
+#include "app/display_check.h"
 #include "app/program.h"
+#include "app/session_signals.h"
 #include "calc/decimal_mark.h"
 
-int main(int argc, char* argv[]) {
+int main(int, char* argv[]) {
     tarsilo::EstablishFpuMode();
     tarsilo::ReadDecimalMark();
-    tarsilo::TApplication application(argc, argv);
-    return tarsilo::RunProgram(application);
+    // The program takes no command line: the toolkit sees only the program's
+    // name, so options of its own (-reverse, -qwindowtitle ...) change nothing.
+    static int toolkitArgc = 1;
+    static char* toolkitArgv[] = {argv[0], nullptr};
+    std::optional<tarsilo::TApplication> application;
+    {
+        tarsilo::DisplayStartGuard guard;
+        application.emplace(toolkitArgc, toolkitArgv);
+    }
+    tarsilo::EndSessionOnSignals(*application);
+    return tarsilo::RunProgram(*application);
 }

@@ -13,7 +13,8 @@ packages=(
   at-spi2-core python3-pyatspi dbus-x11
   weston qt6-wayland
   desktop-file-utils appstream dpkg-dev file lintian man-db groff
-  python3-mpmath
+  python3 python3-mpmath
+  doctest-dev
   libxcb1-dev
   clang libclang-rt-14-dev valgrind
 )

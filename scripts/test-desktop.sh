@@ -15,7 +15,7 @@ executable=$(realpath "$build/app/Tarsilo10")
 # bytecode in the source tree.
 python=/usr/bin/python3
 export PYTHONDONTWRITEBYTECODE=1
-scenarios=(centred stacking error-dialog close wayland)
+scenarios=(centred stacking error-dialog close wayland session-end no-display no-options)
 # No scenario may hang the tier. The D-Bus session's and the accessibility
 # registry's start-up chatter is left out of the log.
 per_scenario=90

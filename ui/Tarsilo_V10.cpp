@@ -10,8 +10,8 @@
 #include <QShowEvent>
 
 #include "calc/program_records.h"
+#include "commands/main_commands.h"
 #include "ui/error_reporting.h"
-#include "ui/main_commands.h"
 #include "ui/window_accessibility.h"
 #include "ui/window_keyboard.h"
 #include "ui/window_placement.h"
@@ -25,6 +25,11 @@ TfTarsilo_main* fTarsilo_main = nullptr;
 namespace {
 
 constexpr QSize DesignClientSize(742, 363);
+
+// The window definition marks the labels drawn in the Greek-letter font.
+bool IsGreekLetter(const QLabel* label) {
+    return label->property("greekLetter").toBool();
+}
 
 // A caption put together from a text, a Greek letter in a font of its own
 // and the rest of the text, each a label of its own.
@@ -115,8 +120,10 @@ void TfTarsilo_main::ScaleToScreen() {
     setFont(WindowFont(dpi));
     QFont greekFont = GreekLetterFont();
     greekFont.setPixelSize(scale.Apply(GreekFontPixels));
-    for (QLabel* letter : {ui_->Label4, ui_->Label11, ui_->Label8})
-        letter->setFont(greekFont);
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (IsGreekLetter(label))
+            label->setFont(greekFont);
+    }
     if (!scale.IsIdentity()) {
         for (QWidget* control : findChildren<QWidget*>())
             control->setGeometry(scale.Apply(control->geometry()));
@@ -130,12 +137,8 @@ void TfTarsilo_main::FitLabelsToCaptions() {
         {ui_->lRo0, ui_->Label11, ui_->Label12},
         {ui_->lmu, ui_->Label8, ui_->Label13},
     };
-    const auto isLetter = [&composites](const QLabel* label) {
-        return std::any_of(std::begin(composites), std::end(composites),
-                           [label](const CompositeCaption& c) { return c.letter == label; });
-    };
     for (QLabel* label : findChildren<QLabel*>()) {
-        if (!isLetter(label))
+        if (!IsGreekLetter(label))
             label->adjustSize();
     }
     for (const CompositeCaption& caption : composites)

@@ -10,6 +10,7 @@
 
 #include "calc/errors.h"
 #include "ui/frame_extents.h"
+#include "ui/utf16_text.h"
 
 namespace tarsilo {
 
@@ -37,47 +38,16 @@ private:
     QPointer<QScreen> screen_;
 };
 
-// The characters at which the dialog's plain text starts a new line.
-bool IsLineBreak(QChar c) {
-    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-}
-
 } // namespace
 
 QString ShortenedForDialog(const QString& text, qsizetype maxCharacters, int maxLineBreaks) {
-    const auto lineBreaks = std::count_if(text.cbegin(), text.cend(), IsLineBreak);
-    if (text.size() <= maxCharacters && lineBreaks <= maxLineBreaks)
-        return text;
-    // The end gets the odd character and line break: it holds what the
-    // message says about the text it quotes.
-    const qsizetype kept = std::max<qsizetype>(maxCharacters - 1, 0);
-    const qsizetype headLimit = kept / 2;
-    const qsizetype tailLimit = kept - headLimit;
-    const int headBreaks = std::max(maxLineBreaks, 0) / 2;
-    const int tailBreaks = std::max(maxLineBreaks, 0) - headBreaks;
-
-    qsizetype head = 0;
-    for (int seen = 0; head < headLimit && head < text.size(); ++head) {
-        if (IsLineBreak(text[head]) && seen++ == headBreaks)
-            break;
-    }
-    qsizetype tail = 0;
-    for (int seen = 0; tail < tailLimit && head + tail < text.size(); ++tail) {
-        if (IsLineBreak(text[text.size() - 1 - tail]) && seen++ == tailBreaks)
-            break;
-    }
-    // Never half of a character outside the basic plane.
-    if (head > 0 && text[head - 1].isHighSurrogate())
-        --head;
-    if (tail > 0 && text[text.size() - tail].isLowSurrogate())
-        --tail;
-    return text.first(head) + QChar(0x2026) + text.last(tail);
+    return FromUtf16(tarsilo::ShortenedForDialog(
+        Utf16View(text), static_cast<std::size_t>(std::max<qsizetype>(maxCharacters, 0)),
+        static_cast<std::size_t>(std::max(maxLineBreaks, 0))));
 }
 
 QString ErrorDialogText(const QString& message) {
-    if (!message.isEmpty() && message.back().unicode() > u'.')
-        return message + u'.';
-    return message;
+    return FromUtf16(tarsilo::ErrorDialogText(Utf16View(message)));
 }
 
 QString ErrorMessage(const std::exception& error) {

@@ -6,23 +6,20 @@
 
 #include <QString>
 
+#include "common/error_texts.h"
+
 class QObject;
 class QScreen;
 
 namespace tarsilo {
 
-// The dialog text: the message with "." appended when it is not empty and the
-// code of its last character is above that of '.'.
+// The rules of common/error_texts.h on QString. The dialog text: the message
+// with "." appended when it is not empty and the code of its last character
+// is above that of '.'.
 QString ErrorDialogText(const QString& message);
 
-// A dialog text that fits on the screen: one longer than maxCharacters, or
-// with more than maxLineBreaks line breaks, keeps its start and its end
-// around "…" within both limits. A text within them is returned unchanged.
-// The message box widens to its longest unbroken run of characters and, on
-// a screen up to 1024 pixels wide, then overflows it; 100 characters keep
-// the quoted part of a conversion error to about 60.
-inline constexpr qsizetype DialogTextMaxCharacters = 100;
-inline constexpr int DialogTextMaxLineBreaks = 8;
+// A dialog text within DialogTextMaxCharacters and DialogTextMaxLineBreaks,
+// its middle replaced by "…" when it is longer; a negative limit counts as 0.
 QString ShortenedForDialog(const QString& text, qsizetype maxCharacters = DialogTextMaxCharacters,
                            int maxLineBreaks = DialogTextMaxLineBreaks);
 

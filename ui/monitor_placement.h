@@ -1,6 +1,7 @@
 #pragma once
 // Where a window that is about to be shown goes on a desktop of several
-// monitors: onto the monitor of the active window, at the same offset.
+// monitors: onto the monitor of the active window, at the same offset. The
+// rules of common/monitor_geometry.h on Qt's rectangles.
 
 #include <QList>
 #include <QPoint>

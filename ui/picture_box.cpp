@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "common/picture_scale.h"
 #include "ui/error_reporting.h"
 #include "ui/jpeg_error.h"
-#include "ui/picture_scale.h"
 
 namespace tarsilo {
 

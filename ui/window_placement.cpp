@@ -3,16 +3,16 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
 
+#include "common/monitor_geometry.h"
 #include "ui/frame_extents.h"
 
 namespace tarsilo {
 
 QPoint DesktopCentredPosition(QSize desktop, QSize window) {
-    const int left = (desktop.width() - window.width()) / 2;
-    const int top = (desktop.height() - window.height()) / 2;
-    return {std::max(left, 0), std::max(top, 0)};
+    const Point corner = DesktopCentredPosition(Size{desktop.width(), desktop.height()},
+                                                Size{window.width(), window.height()});
+    return {corner.x, corner.y};
 }
 
 void CentreOnDesktop(QWidget* window) {

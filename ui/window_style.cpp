@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <cmath>
 
 // Resources compiled into a static library are registered by hand.
 static void RegisterUiResources() {
@@ -20,10 +19,6 @@ void EnsureUiResources() {
 
 namespace {
 
-int ScaledPixels(int designPixels, qreal dpi) {
-    return static_cast<int>(std::lround(designPixels * dpi / DesignDpi));
-}
-
 // The text height of the digit 0: the font's full line height, as the layout
 // grid was measured.
 int TextHeight(const QFont& font) {
@@ -35,14 +30,14 @@ int TextHeight(const QFont& font) {
 QFont WindowFont(qreal dpi) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(ScaledPixels(WindowFontPixels, dpi));
+    font.setPixelSize(FontPixelsAt(WindowFontPixels, dpi));
     return font;
 }
 
 QFont GreekLetterFont(qreal dpi) {
     QFont font(QStringLiteral("Liberation Serif"));
     font.setStyleHint(QFont::Serif);
-    font.setPixelSize(ScaledPixels(GreekFontPixels, dpi));
+    font.setPixelSize(FontPixelsAt(GreekFontPixels, dpi));
     return font;
 }
 
@@ -55,25 +50,17 @@ QIcon WindowIcon() {
 }
 
 LayoutScale::LayoutScale(qreal dpi)
-    : dpi_(dpi), measured_(TextHeight(WindowFont(dpi))),
-      reference_(TextHeight(WindowFont(DesignDpi))) {}
-
-int LayoutScale::Apply(int designPixels) const {
-    if (IsIdentity())
-        return designPixels;
-    return static_cast<int>(std::lround(qreal(designPixels) * measured_ / reference_));
-}
+    : dpi_(dpi), scale_(TextHeight(WindowFont(dpi)), TextHeight(WindowFont(DesignDpi))) {}
 
 QRect LayoutScale::Apply(const QRect& design) const {
-    const int left = Apply(design.left());
-    const int top = Apply(design.top());
-    const int right = Apply(design.left() + design.width());
-    const int bottom = Apply(design.top() + design.height());
-    return QRect(left, top, right - left, bottom - top);
+    const Rect scaled =
+        scale_.Apply(Rect{design.left(), design.top(), design.width(), design.height()});
+    return QRect(scaled.left, scaled.top, scaled.width, scaled.height);
 }
 
 QSize LayoutScale::Apply(const QSize& design) const {
-    return QSize(Apply(design.width()), Apply(design.height()));
+    const Size scaled = scale_.Apply(Size{design.width(), design.height()});
+    return QSize(scaled.width, scaled.height);
 }
 
 qreal ScreenDpi(const QWidget* widget) {

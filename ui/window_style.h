@@ -10,13 +10,11 @@
 #include <QIcon>
 #include <QRect>
 
+#include "common/layout_scale.h"
+
 class QWidget;
 
 namespace tarsilo {
-
-inline constexpr int DesignDpi = 96;
-inline constexpr int WindowFontPixels = 11;
-inline constexpr int GreekFontPixels = 15;
 
 // The window font at a screen resolution: the design height × dpi / 96.
 QFont WindowFont(qreal dpi = DesignDpi);
@@ -30,12 +28,13 @@ void EnsureUiResources();
 QIcon WindowIcon();
 
 // Scales design geometry by the measured text height of the window font at
-// the screen's resolution over its height at 96 ppi.
+// the screen's resolution over its height at 96 ppi (TextHeightScale on Qt's
+// rectangles).
 class LayoutScale {
 public:
     explicit LayoutScale(qreal dpi);
-    bool IsIdentity() const { return measured_ == reference_; }
-    int Apply(int designPixels) const;
+    bool IsIdentity() const { return scale_.IsIdentity(); }
+    int Apply(int designPixels) const { return scale_.Apply(designPixels); }
     // Scales the left/top and right/bottom edges, each to the nearest pixel.
     QRect Apply(const QRect& design) const;
     QSize Apply(const QSize& design) const;
@@ -43,8 +42,7 @@ public:
 
 private:
     qreal dpi_;
-    int measured_;
-    int reference_;
+    TextHeightScale scale_;
 };
 
 // The logical resolution of the screen the widget is on (or the primary one).

@@ -1,8 +1,8 @@
-#include "ui/picture_scale.h"
+#include "common/picture_scale.h"
 
 namespace tarsilo {
 
-int PictureScaleFor(qreal devicePixelRatio) {
+int PictureScaleFor(double devicePixelRatio) {
     return devicePixelRatio > 1 ? 2 : 1;
 }
 
