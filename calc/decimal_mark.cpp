@@ -1,25 +1,14 @@
 #include "calc/decimal_mark.h"
 
-#include <cstring>
-#include <langinfo.h>
-#include <locale.h>
-
 namespace tarsilo {
 
 char DecimalMark = '.';
 
-char DecimalMarkOfLocale(const char* localeName) {
-    locale_t locale = newlocale(LC_NUMERIC_MASK, localeName, locale_t(0));
-    if (locale == locale_t(0))
+char DecimalMarkFromSeparator(std::string_view separator) {
+    if (separator.size() != 1)
         return '.';
-    const char* point = nl_langinfo_l(RADIXCHAR, locale);
-    const char mark = (point != nullptr && std::strlen(point) == 1) ? point[0] : '.';
-    freelocale(locale);
-    return mark;
-}
-
-void ReadDecimalMark() {
-    DecimalMark = DecimalMarkOfLocale("");
+    const unsigned char mark = static_cast<unsigned char>(separator[0]);
+    return mark > 0 && mark < 0x80 ? separator[0] : '.';
 }
 
 } // namespace tarsilo

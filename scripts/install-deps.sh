@@ -16,7 +16,8 @@ packages=(
   python3 python3-mpmath
   doctest-dev
   libxcb1-dev
-  clang libclang-rt-14-dev valgrind
+  clang clang-format libclang-rt-14-dev valgrind
+  g++-mingw-w64-x86-64 nasm wine wine64 nsis
 )
 
 missing=()

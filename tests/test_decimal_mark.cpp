@@ -127,6 +127,26 @@ private slots:
         QCOMPARE(DecimalMark, '.');
     }
 
+    // The rule both platforms apply to the separator their settings give.
+    void separatorRule_data() {
+        QTest::addColumn<QByteArray>("separator");
+        QTest::addColumn<char>("mark");
+        QTest::newRow("full stop") << QByteArray(".") << '.';
+        QTest::newRow("comma") << QByteArray(",") << ',';
+        QTest::newRow("another ASCII character") << QByteArray("'") << '\'';
+        QTest::newRow("empty") << QByteArray("") << '.';
+        QTest::newRow("NUL") << QByteArray("\0", 1) << '.';
+        QTest::newRow("two ASCII characters") << QByteArray(",,") << '.';
+        QTest::newRow("U+066B in UTF-8, two bytes") << QByteArray("\xD9\xAB") << '.';
+        QTest::newRow("one byte outside ASCII") << QByteArray("\xAB") << '.';
+    }
+    void separatorRule() {
+        QFETCH(QByteArray, separator);
+        QFETCH(char, mark);
+        QCOMPARE(DecimalMarkFromSeparator(std::string_view(separator.data(), separator.size())),
+                 mark);
+    }
+
     // A later read follows a changed setting.
     void rereadFollowsTheSetting() {
         qunsetenv("LC_NUMERIC");

@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Start-up benchmark of the Windows build under Wine: Tarsilo10.exe against
+# the bare Win32 window with as many controls (bench/win32), alternating
+# A B A B on an Xvfb display without a window manager, in a fresh Wine prefix
+# whose server stays up for the whole run. Each start is timed from exec to
+# the main window being mapped on the X display, as bench_map_watcher sees it
+# (the watcher of scripts/bench-startup.sh); it reports medians, interquartile
+# ranges and the ratio against the goal (Tarsilo at most 1.1 x the baseline).
+#
+#   bash scripts/bench-startup-windows.sh [pairs]      (default 20, at least 10)
+#
+# It uses the Windows build in build/windows (scripts/build-windows.sh makes
+# it) and builds the watcher in build/bench.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export LC_ALL=C # EPOCHREALTIME with a decimal point
+
+pairs=${1:-20}
+if ! [[ $pairs =~ ^[0-9]+$ ]] || ((pairs < 10)); then
+  echo "usage: $0 [pairs], at least 10" >&2
+  exit 2
+fi
+
+bash scripts/install-deps.sh
+bash scripts/build-libjpeg-windows.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target Tarsilo10 bench_win32_baseline >/dev/null
+cmake --preset bench >/dev/null
+cmake --build build/bench --target bench_map_watcher >/dev/null
+program=build/windows/win32/Tarsilo10.exe
+baseline=build/windows/bench/win32/bench_win32_baseline.exe
+watcher=build/bench/bench/bench_map_watcher
+program_title="Tarsilo V1.0"
+baseline_title="Baseline window"
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  if [ -d "$work/prefix" ]; then
+    WINEPREFIX="$work/prefix" timeout 30 /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    WINEPREFIX="$work/prefix" timeout 30 /usr/lib/wine/wineserver64 -w 2>/dev/null || true
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+deadline=$(($(date +%s) + 10))
+until [ -s "$work/display" ]; do
+  (($(date +%s) < deadline)) || { echo "Xvfb did not start within 10 s" >&2; exit 1; }
+  sleep 0.05
+done
+export DISPLAY=":$(head -n1 "$work/display")"
+
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# A server that outlives every program, so that no start pays for its own.
+mkdir "$WINEPREFIX"
+/usr/lib/wine/wineserver64 -p
+timeout 120 scripts/wine-run.sh wineboot -i >/dev/null 2>&1 ||
+  { echo "wineboot -i did not make the prefix within 120 s" >&2; exit 1; }
+
+# One start of a program whose window title begins with $1; prints the
+# milliseconds from exec to the map.
+measure() {
+  local title=$1 executable=$2
+  rm -f "$work/events"
+  mkfifo "$work/events"
+  "$watcher" "$title" 60 >"$work/events" &
+  local watcher_pid=$!
+  local ready mapped
+  exec 4<"$work/events"
+  read -r ready <&4
+  [ "$ready" = ready ] || { echo "the map watcher did not start" >&2; return 1; }
+  local started=$EPOCHREALTIME
+  scripts/wine-run.sh "$executable" >/dev/null 2>&1 &
+  local pid=$!
+  if ! read -r mapped <&4; then
+    echo "$executable: no window \"$title\" was mapped" >&2
+    kill "$pid" 2>/dev/null
+    return 1
+  fi
+  exec 4<&-
+  wait "$watcher_pid"
+  kill -TERM "$pid"
+  wait "$pid" 2>/dev/null || true
+  awk -v a="$started" -v b="$mapped" 'BEGIN { printf "%.2f\n", (b - a) * 1000 }'
+}
+
+# "median q1 q3 min max" of the numbers on standard input.
+summary() {
+  sort -g | awk '
+    { v[NR] = $1 }
+    function q(p,   h, l) { h = (NR - 1) * p + 1; l = int(h); return v[l] + (h - l) * (v[l + (l < NR)] - v[l]) }
+    END { printf "%.2f %.2f %.2f %.2f %.2f\n", q(0.5), q(0.25), q(0.75), v[1], v[NR] }'
+}
+
+echo "Windows start-up benchmark under $(scripts/wine-run.sh --version): $pairs pairs A B"
+echo "  A = Tarsilo10.exe, B = bare Win32 window with the same controls"
+echo "X server: Xvfb $DISPLAY, no window manager; $(nproc) processors"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+# A warm-up pair fills the page cache and the prefix's caches.
+measure "$program_title" "$program" >/dev/null
+measure "$baseline_title" "$baseline" >/dev/null
+
+: >"$work/program"
+: >"$work/baseline"
+printf '%4s  %12s %12s\n' pair "A map ms" "B map ms"
+for pair in $(seq "$pairs"); do
+  a=$(measure "$program_title" "$program")
+  b=$(measure "$baseline_title" "$baseline")
+  echo "$a" >>"$work/program"
+  echo "$b" >>"$work/baseline"
+  printf '%4d  %12s %12s\n' "$pair" "$a" "$b"
+done
+
+a=$(summary <"$work/program")
+b=$(summary <"$work/baseline")
+echo "Exec to main window mapped (ms): median, IQR, min-max"
+awk -v a="$a" -v b="$b" 'BEGIN {
+  split(a, x, " "); split(b, y, " ")
+  printf "  Tarsilo   %10.2f   %.2f-%.2f   %.2f-%.2f\n", x[1], x[2], x[3], x[4], x[5]
+  printf "  baseline  %10.2f   %.2f-%.2f   %.2f-%.2f\n", y[1], y[2], y[3], y[4], y[5]
+  r = x[1] / y[1]
+  printf "  ratio of medians %.3f (goal at most 1.1: %s)\n", r, r <= 1.1 ? "met" : "missed" }'
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

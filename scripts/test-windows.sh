@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The Wine tier: builds the Windows program, its tests and its installer with
+# MinGW-w64 (preset windows, into build/windows) and runs them under Wine on
+# an Xvfb display of its own, in a Wine prefix made fresh for this run:
+#   1. every test of the Windows build (ctest --preset windows);
+#   2. the texts of the main window's commands, the same random cases in the
+#      Linux and the Windows build, compared byte for byte;
+#   3. the core's exponential, square root and model values of both builds
+#      against mpmath;
+#   4. the installer: silent install, start and close of the installed
+#      program, silent uninstall.
+# The prefix and the X server go when the tier ends, however it ends.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tier_started=$(date +%s)
+export PYTHONDONTWRITEBYTECODE=1
+python=/usr/bin/python3
+
+bash scripts/install-deps.sh
+bash scripts/build-libjpeg-windows.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+# The Linux build of the programs the Windows build is compared with.
+cmake --preset test >/dev/null
+cmake --build build/test --target calc_texts core_values
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
+built=$(date +%s)
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  if [ -d "$work/prefix" ]; then
+    WINEPREFIX="$work/prefix" timeout 30 /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    WINEPREFIX="$work/prefix" timeout 30 /usr/lib/wine/wineserver64 -w 2>/dev/null || true
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# An X server on the first free display number.
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+deadline=$(($(date +%s) + 10))
+until [ -s "$work/display" ]; do
+  (($(date +%s) < deadline)) || { echo "Xvfb did not start within 10 s" >&2; exit 1; }
+  sleep 0.05
+done
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# No Gecko, no Mono, and no menu entries written into the host's home.
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+prefix_started=$EPOCHREALTIME
+timeout 120 scripts/wine-run.sh wineboot -i >/dev/null 2>&1 ||
+  { echo "wineboot -i did not make the prefix within 120 s" >&2; exit 1; }
+echo "Wine prefix made in $(awk -v a="$prefix_started" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }') s, display $DISPLAY"
+
+# Each check runs whatever the one before it found; the tier fails at the end
+# if any of them failed.
+failed=()
+check() {
+  local name=$1
+  shift
+  echo
+  echo "== $name"
+  "$@" || failed+=("$name")
+}
+
+check "tests of the Windows build" ctest --preset windows
+check "texts of the commands: Linux build against Windows build" \
+  "$python" tests/cross/compare_texts.py build/test/tests/cross/calc_texts -- \
+  scripts/wine-run.sh build/windows/tests/cross/calc_texts.exe
+check "the core's values against mpmath, in both builds" \
+  "$python" tests/cross/check_core_values.py build/test/tests/cross/core_values -- \
+  scripts/wine-run.sh build/windows/tests/cross/core_values.exe
+check "installer" bash packaging/windows/test-install.sh \
+  "build/windows/packaging/windows/tarsilo-$version-setup.exe" "$version" "Tarsilo V1.0"
+
+echo
+echo "Wine tier: build $((built - tier_started)) s, checks $(($(date +%s) - built)) s"
+if [ ${#failed[@]} -gt 0 ]; then
+  printf 'failed: %s\n' "${failed[@]}" >&2
+  exit 1
+fi
+echo "Wine tier passed"
