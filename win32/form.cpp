@@ -1,0 +1,351 @@
+#include "win32/form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+#include "win32/close_button.h"
+#include "win32/error_reporting.h"
+#include "win32/native_window.h"
+#include "win32/picture_control.h"
+#include "win32/resource_ids.h"
+#include "win32/text_encoding.h"
+
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
+namespace tarsilo::win32 {
+
+using forms::ControlDefinition;
+using forms::ControlKind;
+
+namespace {
+
+// Control identifiers start above the dialog box command identifiers (IDOK...).
+constexpr int FirstControlId = 100;
+
+std::vector<Form*>& LiveForms() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass ClassOf(const ControlDefinition& control) {
+    switch (control.kind) {
+    case ControlKind::GroupBox:
+        return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::Label:
+        // No accelerators: no caption holds an ampersand to be underlined.
+        return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+    case ControlKind::Edit:
+        return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::Button: {
+        const DWORD type = control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        return {L"BUTTON", type | WS_TABSTOP, 0};
+    }
+    case ControlKind::CloseButton:
+        return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
+    case ControlKind::RadioButton:
+        // Selected by the form, so that the command runs only on a change.
+        return {L"BUTTON", BS_RADIOBUTTON | (control.checked ? DWORD{WS_TABSTOP} : 0), 0};
+    case ControlKind::Picture:
+        return {PictureControlClass(), 0, 0};
+    }
+    throw std::logic_error("a control of an unknown kind");
+}
+
+HICON WindowIcon(int metric) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TARSILO_ICON),
+                                         IMAGE_ICON, GetSystemMetrics(metric),
+                                         GetSystemMetrics(metric), LR_SHARED));
+}
+
+// The program's top-most visible and enabled window other than `except`;
+// windows without area (the application's hidden window) do not count.
+HWND TopMostOtherWindow(HWND except) {
+    const DWORD thread = GetCurrentThreadId();
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        RECT frame{};
+        if (window != except && GetWindowThreadProcessId(window, nullptr) == thread &&
+            IsWindowVisible(window) && IsWindowEnabled(window) && GetWindowRect(window, &frame) &&
+            !IsRectEmpty(&frame))
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int ControlId(int index) {
+    return FirstControlId + index;
+}
+
+Form::Form(const forms::WindowDefinition& definition, HWND owner, DWORD style,
+           std::vector<UINT> removedCommands)
+    : definition_(definition), layout_(WindowDpi(nullptr)) {
+    const std::wstring className = WideFromUtf8(definition.className);
+    RegisterWindowClass(className.c_str(), Procedure, WindowIcon(SM_CXICON));
+    // At the designed position; the size follows from the layout.
+    handle_ = CreateNativeWindow(
+        0, className.c_str(), WideFromUtf8(definition.caption).c_str(), style,
+        {definition.left, definition.top, definition.left, definition.top}, owner, nullptr, this);
+    LiveForms().push_back(this);
+    try {
+        SendMessageW(handle_, WM_SETICON, ICON_BIG,
+                     reinterpret_cast<LPARAM>(WindowIcon(SM_CXICON)));
+        SendMessageW(handle_, WM_SETICON, ICON_SMALL,
+                     reinterpret_cast<LPARAM>(WindowIcon(SM_CXSMICON)));
+        const HMENU menu = GetSystemMenu(handle_, FALSE);
+        for (const UINT command : removedCommands)
+            DeleteMenu(menu, command, MF_BYCOMMAND);
+        CreateControls();
+        LayOut(WindowDpi(handle_));
+    } catch (...) {
+        DestroyWindow(handle_);
+        std::erase(LiveForms(), this);
+        throw;
+    }
+}
+
+Form::~Form() {
+    std::erase(LiveForms(), this);
+    if (handle_)
+        DestroyWindow(handle_);
+}
+
+Form* Form::Of(HWND window) {
+    if (!window)
+        return nullptr;
+    const HWND root = GetAncestor(window, GA_ROOT);
+    for (Form* form : LiveForms()) {
+        if (form->handle_ == root)
+            return form;
+    }
+    return nullptr;
+}
+
+void Form::CreateControls() {
+    const auto& controls = definition_.controls;
+    controls_.reserve(controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlDefinition& control = controls[i];
+        const ControlClass kind = ClassOf(control);
+        const DWORD visible = control.visible ? WS_VISIBLE : 0;
+        const HWND window = CreateNativeWindow(
+            kind.exStyle, kind.name, WideFromUtf8(control.text).c_str(),
+            WS_CHILD | WS_CLIPSIBLINGS | visible | kind.style, {0, 0, 0, 0}, handle_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(static_cast<int>(i)))));
+        controls_.push_back(window);
+        if (control.kind == ControlKind::Edit)
+            SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no length limit
+        if (control.kind == ControlKind::RadioButton)
+            SendMessageW(window, BM_SETCHECK, control.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        SetWindowSubclass(window, ControlProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+    }
+    // Children are stacked in creation order, the latest on top: a group box
+    // lies under its contents, and of two overlapping labels the later one
+    // is drawn over the earlier.
+    for (const HWND control : controls_)
+        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+int Form::IndexOf(std::string_view name) const {
+    const int index = forms::IndexOf(definition_, name);
+    if (index < 0)
+        throw std::logic_error("the window " + std::string(definition_.name) + " has no control " +
+                               std::string(name));
+    return index;
+}
+
+int Form::IndexOfControl(HWND control) const {
+    const auto found = std::find(controls_.begin(), controls_.end(), control);
+    return found == controls_.end() || !control ? -1 : static_cast<int>(found - controls_.begin());
+}
+
+void Form::LayOut(UINT dpi) {
+    // The old fonts stay alive until every control has the new ones.
+    const FormLayout previous = std::exchange(layout_, FormLayout(dpi));
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const RECT place = layout_.ControlRect(definition_, static_cast<int>(i));
+        SetWindowPos(controls_[i], nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(controls_[i], WM_SETFONT,
+                     reinterpret_cast<WPARAM>(layout_.FontOf(definition_.controls[i])), FALSE);
+        if (definition_.controls[i].kind == ControlKind::Label)
+            SetLabelCaption(static_cast<int>(i), WindowText(controls_[i]));
+    }
+    ControlsPlaced();
+    const SIZE outer = OuterSizeFor(dpi);
+    SetWindowPos(handle_, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
+SIZE Form::OuterSizeFor(UINT dpi) const {
+    const SIZE client = dpi == layout_.Dpi() ? layout_.ClientSize(definition_)
+                                             : FormLayout(dpi).ClientSize(definition_);
+    const RECT outer =
+        OuterRectForClient(client, static_cast<DWORD>(GetWindowLongPtrW(handle_, GWL_STYLE)),
+                           static_cast<DWORD>(GetWindowLongPtrW(handle_, GWL_EXSTYLE)), dpi);
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void Form::SetLabelCaption(int index, const std::wstring& caption) {
+    const HWND label = controls_[index];
+    SetWindowTextW(label, caption.c_str());
+    const SIZE text = DrawnTextExtent(layout_.FontOf(definition_.controls[index]), caption);
+    SetWindowPos(label, nullptr, 0, 0, text.cx, text.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(label, nullptr, TRUE);
+}
+
+void Form::SetControlVisible(int index, bool visible) {
+    const HWND control = controls_[index];
+    if (!visible && GetFocus() == control)
+        FocusNextTabStop(true);
+    ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool Form::IsChecked(int index) const {
+    return SendMessageW(controls_[index], BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Form::Hide() {
+    if (!IsWindowVisible(handle_))
+        return;
+    if (GetActiveWindow() == handle_) {
+        if (const HWND next = TopMostOtherWindow(handle_))
+            SetActiveWindow(next);
+    }
+    ShowWindow(handle_, SW_HIDE);
+}
+
+void Form::Command(int index, WORD notification) {
+    if (notification != BN_CLICKED)
+        return;
+    switch (KindOf(index)) {
+    case ControlKind::Button:
+        ButtonClicked(index);
+        break;
+    case ControlKind::CloseButton:
+        // Closes the window the button stands in, as its close box does.
+        SendMessageW(handle_, WM_CLOSE, 0, 0);
+        break;
+    case ControlKind::RadioButton:
+        if (SelectRadio(index))
+            RadioSelected(index);
+        break;
+    default:
+        break;
+    }
+}
+
+LRESULT Form::ControlColour(HDC dc) {
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT Form::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (const int index = IndexOfControl(reinterpret_cast<HWND>(lParam)); index >= 0) {
+            Command(index, HIWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return ControlColour(reinterpret_cast<HDC>(wParam));
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const int index = IndexOfControl(item.hwndItem);
+        if (index >= 0 && KindOf(index) == ControlKind::CloseButton) {
+            DrawCloseButton(item, index == ActiveButton(), layout_);
+            return TRUE;
+        }
+        break;
+    }
+    case WM_ACTIVATE:
+        // The focus goes back where it was, or to the first tab stop.
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) {
+            RestoreFocus();
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        if (closeAction_)
+            closeAction_();
+        else
+            Hide();
+        return 0;
+    case WM_SYSCOMMAND: {
+        const WPARAM command = wParam & 0xFFF0;
+        if (command == SC_MAXIMIZE || command == SC_SIZE)
+            return 0; // a fixed size
+        break;
+    }
+    case WM_GETDPISCALEDSIZE:
+        // The size the window takes on the new monitor, so that the system's
+        // suggested rectangle already fits the rescaled layout.
+        *reinterpret_cast<SIZE*>(lParam) = OuterSizeFor(static_cast<UINT>(wParam));
+        return TRUE;
+    case WM_DPICHANGED: {
+        LayOut(LOWORD(wParam));
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(handle_, nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        form = static_cast<Form*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        form->handle_ = window;
+    }
+    if (!form)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        form->handle_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return GuardedMessage(window, message,
+                          [&] { return form->HandleMessage(message, wParam, lParam); });
+}
+
+LRESULT CALLBACK Form::ControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR data) {
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(control, ControlProcedure, 0);
+    return GuardedMessage(control, message, [&] {
+        const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+        // Told after the control has the focus, so that ActiveButton sees it.
+        if (message == WM_SETFOCUS) {
+            Form* form = reinterpret_cast<Form*>(data);
+            form->ControlFocused(form->IndexOfControl(control));
+        }
+        return result;
+    });
+}
+
+} // namespace tarsilo::win32

@@ -1,0 +1,43 @@
+#include "win32/form_layout.h"
+
+namespace tarsilo::win32 {
+
+namespace {
+
+FontHandle WindowFontAt(UINT dpi) {
+    return CreateFaceFont(WindowFontFace(), FontPixelsAt(WindowFontPixels, dpi));
+}
+
+// The window font's text height at the design resolution, the height the
+// layout was drawn for.
+int ReferenceTextHeight() {
+    static const int height = TextHeight(WindowFontAt(DesignDpi).get());
+    return height;
+}
+
+} // namespace
+
+FormLayout::FormLayout(UINT dpi)
+    : dpi_(dpi), windowFont_(WindowFontAt(dpi)),
+      scale_(TextHeight(windowFont_.get()), ReferenceTextHeight()) {
+    greekFont_ = CreateFaceFont(GreekLetterFontFace(), scale_.Apply(GreekFontPixels));
+}
+
+RECT FormLayout::ControlRect(const forms::WindowDefinition& window, int index) const {
+    const forms::ControlDefinition& control = window.controls[index];
+    const Rect scaled =
+        scale_.Apply(Rect{control.left, control.top, control.width, control.height});
+    RECT rect{scaled.left, scaled.top, scaled.Right(), scaled.Bottom()};
+    if (control.parent >= 0) {
+        const RECT parent = ControlRect(window, control.parent);
+        OffsetRect(&rect, parent.left, parent.top);
+    }
+    return rect;
+}
+
+SIZE FormLayout::ClientSize(const forms::WindowDefinition& window) const {
+    const Size size = scale_.Apply(Size{window.clientWidth, window.clientHeight});
+    return {size.width, size.height};
+}
+
+} // namespace tarsilo::win32

@@ -1,0 +1,21 @@
+#include "win32/resources.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "calc/errors.h"
+
+namespace tarsilo::win32 {
+
+std::span<const unsigned char> ResourceBytes(int id) {
+    const HMODULE module = GetModuleHandleW(nullptr);
+    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RCDATA
+    const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes)
+        throw Exception("The program lacks its resource #" + std::to_string(id));
+    return {static_cast<const unsigned char*>(bytes), SizeofResource(module, found)};
+}
+
+} // namespace tarsilo::win32
