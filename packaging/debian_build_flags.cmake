@@ -37,11 +37,6 @@ if(TARSILO_DEBIAN_BUILD_FLAGS)
   foreach(kind EXE SHARED MODULE)
     string(PREPEND CMAKE_${kind}_LINKER_FLAGS "${TARSILO_DEB_LDFLAGS} ")
   endforeach()
-  # Kept in the cache for the package test, which checks the protections
-  # they ask for.
-  foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
-    set(TARSILO_DEB_${kind} "${TARSILO_DEB_${kind}}" CACHE INTERNAL "dpkg-buildflags --get ${kind}")
-  endforeach()
   message(STATUS "dpkg-buildflags: CPPFLAGS ${TARSILO_DEB_CPPFLAGS}")
   message(STATUS "dpkg-buildflags: CXXFLAGS ${TARSILO_DEB_CXXFLAGS}")
   message(STATUS "dpkg-buildflags: LDFLAGS ${TARSILO_DEB_LDFLAGS}")

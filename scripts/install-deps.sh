@@ -6,7 +6,7 @@
 #   scripts/install-deps.sh --list [group...]  print their package names, one a line
 #
 # Groups: build (compiler, CMake, Qt, libjpeg), package (what cpack and the
-# package checks run), suite (what the CTest tests run besides the build),
+# package checks run), install (what scripts/check-installed.sh runs), suite (what the CTest tests run besides the build),
 # desktop (the desktop tier), analysis (sanitizers, fuzzing, valgrind), tools
 # (the developer tools), release (the Debian 13 tier and the reproducibility
 # test: mmdebstrap, diffoscope, git).
@@ -26,8 +26,9 @@ group_packages() {
       libgl-dev libjpeg62-turbo-dev libxcb1-dev
     ;;
   # dpkg-shlibdeps, file and objcopy for cpack; hardening-check (devscripts),
-  # lintian, and an X server with xwininfo to see the installed program's window.
-  package) echo dpkg-dev file binutils devscripts lintian xvfb xauth x11-utils ;;
+  # lintian, and what the installation check needs.
+  package) echo dpkg-dev file binutils devscripts lintian "$(group_packages install)" ;;
+  install) echo xvfb xauth x11-utils ;;
   suite)
     echo fonts-liberation2 fontconfig locales desktop-file-utils appstream dpkg-dev file \
       lintian man-db groff
@@ -52,7 +53,7 @@ if [ "${1:-}" = --list ]; then
   shift
 fi
 groups=("$@")
-[ ${#groups[@]} -gt 0 ] || groups=(build package suite desktop analysis tools release)
+[ ${#groups[@]} -gt 0 ] || groups=(build package install suite desktop analysis tools release)
 
 packages=()
 for group in "${groups[@]}"; do
