@@ -12,6 +12,11 @@ deb=$(realpath "${1:?usage: check-installed.sh <package.deb>}")
 title='Tarsilo V1.0'
 export DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8
 
+# Runs that share the system take their turns: one installs, checks and
+# removes the package before the next starts.
+exec 8>/var/cache/tarsilo-check-installed.lock
+flock 8
+
 work=$(mktemp -d)
 xvfb=
 program=
@@ -27,7 +32,7 @@ finish() {
 trap finish EXIT
 
 start=$SECONDS
-if ! apt-get install -y -q --no-install-recommends "$deb" >"$work/apt.log" 2>&1; then
+if ! apt-get install -y -q -o DPkg::Lock::Timeout=300 --no-install-recommends "$deb" >"$work/apt.log" 2>&1; then
   cat "$work/apt.log" >&2
   echo "check-installed: apt could not install $(basename "$deb")" >&2
   exit 1

@@ -24,8 +24,9 @@ trap 'rm -rf --one-file-system "$work"' EXIT
 cp "$deb" scripts/check-installed.sh "$work/"
 chmod 755 "$work"
 inside=${work#"$root"}
-# The archive's package lists, fetched again once a day.
-bash scripts/debian-root.sh run "$root" sh -c \
+# The archive's package lists, fetched again once a day (in turn with the
+# installation checks of other runs).
+bash scripts/debian-root.sh run "$root" flock /var/cache/tarsilo-check-installed.lock sh -c \
   'find /var/lib/apt/lists -maxdepth 1 -name "*_Packages*" -mmin -1440 | grep -q . ||
    apt-get update -qq'
 bash scripts/debian-root.sh run "$root" bash "$inside/check-installed.sh" "$inside/$(basename "$deb")"

@@ -25,10 +25,7 @@ class TestPackage : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(work_.isValid());
-        const QStringList arguments{
-            QStringLiteral("-G"),       QStringLiteral("DEB"),
-            QStringLiteral("--config"), Tree() + QStringLiteral("/CPackConfig.cmake"),
-            QStringLiteral("-B"),       work_.path()};
+        const QStringList arguments = CpackArguments(work_.path());
         const ToolRun run = RunTool(QStringLiteral(TARSILO_CPACK_COMMAND), arguments, 100000);
         QVERIFY2(run.Succeeded(), qPrintable(run.Report(QStringLiteral("cpack"), arguments)));
         const QStringList packages =
@@ -187,6 +184,22 @@ private slots:
         QCOMPARE(members, modes_.size());
     }
 
+    // cpack run again on the same tree, later, gives the same bytes.
+    void packingAgainGivesTheSameBytes() {
+        QTemporaryDir again;
+        QVERIFY(again.isValid());
+        QTest::qSleep(1100); // at least one second later
+        const ToolRun run =
+            RunTool(QStringLiteral(TARSILO_CPACK_COMMAND), CpackArguments(again.path()), 100000);
+        QVERIFY2(run.Succeeded(),
+                 qPrintable(run.Report(QStringLiteral("cpack"), CpackArguments(again.path()))));
+        QFile first(package_);
+        QFile second(again.filePath(QFileInfo(package_).fileName()));
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        QVERIFY2(second.open(QIODevice::ReadOnly), qPrintable(second.fileName()));
+        QVERIFY2(first.readAll() == second.readAll(), "two packages of the same tree differ");
+    }
+
     // The compiler versions of every object linked in are no part of the
     // program, as Debian's strip step leaves it.
     void programHasNoCommentSection() {
@@ -315,6 +328,13 @@ private:
 
     QString Root() const { return work_.filePath(QStringLiteral("root")); }
     QString UnpackedProgram() const { return Root() + QStringLiteral("/usr/") + ExecutablePath(); }
+
+    // cpack of the tree's package configuration, into `directory`.
+    static QStringList CpackArguments(const QString& directory) {
+        return {QStringLiteral("-G"),       QStringLiteral("DEB"),
+                QStringLiteral("--config"), Tree() + QStringLiteral("/CPackConfig.cmake"),
+                QStringLiteral("-B"),       directory};
+    }
 
     // The build tree the package is made from.
     static QString Tree() {
