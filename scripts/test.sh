@@ -18,7 +18,7 @@ bash scripts/fuzz.sh 45
 bash scripts/test-desktop.sh build/test
 bash scripts/package.sh
 bash scripts/check-package.sh build/package/tarsilo_*.deb
-TARSILO_PACKAGE_TREE=build/package ctest --preset test -L package
+TARSILO_PACKAGE_TREE="$PWD/build/package" ctest --preset test -L package
 bash scripts/test-install.sh bookworm build/package/tarsilo_*.deb
 bash scripts/test-reproducible.sh
 bash scripts/test-debian13.sh

@@ -336,7 +336,8 @@ private:
                 QStringLiteral("-B"),       directory};
     }
 
-    // The build tree the package is made from.
+    // The build tree the package is made from (TARSILO_PACKAGE_TREE: an
+    // absolute path, as ctest runs the test in a directory of its own).
     static QString Tree() {
         const QString named = qEnvironmentVariable("TARSILO_PACKAGE_TREE");
         return named.isEmpty() ? QStringLiteral(TARSILO_BUILD_DIR) : QDir(named).absolutePath();
