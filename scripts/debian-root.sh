@@ -20,16 +20,17 @@ set -euo pipefail
 
 mirror=${TARSILO_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
+# mmdebstrap in root mode, mount and chroot need root.
+if [ "$(id -u)" -ne 0 ]; then
+  exec sudo TARSILO_DEBIAN_MIRROR="$mirror" bash "$0" "$@"
+fi
 
 # run_in <root> <command>...
 run_in() {
   local root=$1
   shift
   # The mounts are private to the new namespace: they vanish with it.
-  as_root unshare --mount --pid --fork --kill-child --propagation private -- \
+  unshare --mount --pid --fork --kill-child --propagation private -- \
     /bin/sh -euc '
       root=$1; shift
       mount -t proc proc "$root/proc"
@@ -52,7 +53,7 @@ ensure() {
   local suite=$1 root=$2
   shift 2
   local stamp=$root/etc/tarsilo-root-packages
-  as_root mkdir -p "$(dirname "$root")"
+  mkdir -p "$(dirname "$root")"
   exec 9>"$root.lock"
   flock 9
 
@@ -64,7 +65,7 @@ ensure() {
     run_in "$root" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     run_in "$root" env DEBIAN_FRONTEND=noninteractive \
       apt-get install -y -qq --no-install-recommends "$@" >/dev/null
-    package_list "$@" | as_root tee "$stamp" >/dev/null
+    package_list "$@" | tee "$stamp" >/dev/null
     return 0
   fi
 
@@ -74,12 +75,12 @@ ensure() {
   fi
   local work=$root.new
   # What an interrupted run left; never across into a mounted file system.
-  as_root rm -rf --one-file-system "$work"
+  rm -rf --one-file-system "$work"
   echo "debian-root: making a Debian $suite root in $root with mmdebstrap"
   local start=$SECONDS
   # No recommended packages: the root holds what is asked and what that needs.
   # Whatever mmdebstrap mounts in the new root stays in a namespace of its own.
-  as_root unshare --mount --propagation private -- mmdebstrap --quiet --mode=root --variant=apt \
+  unshare --mount --propagation private -- mmdebstrap --quiet --mode=root --variant=apt \
     --keyring=/usr/share/keyrings/debian-archive-keyring.gpg \
     --aptopt='APT::Install-Recommends "false"' \
     --include="$(IFS=,; echo "$*")" \
@@ -87,8 +88,8 @@ ensure() {
     --customize-hook='if [ -x "$1/usr/sbin/locale-gen" ]; then
         echo "ru_RU.UTF-8 UTF-8" >"$1/etc/locale.gen" && chroot "$1" locale-gen >/dev/null; fi' \
     "$suite" "$work" "deb $mirror $suite main"
-  package_list "$@" | as_root tee "$work/etc/tarsilo-root-packages" >/dev/null
-  as_root mv "$work" "$root"
+  package_list "$@" | tee "$work/etc/tarsilo-root-packages" >/dev/null
+  mv "$work" "$root"
   echo "debian-root: $root made in $((SECONDS - start)) s"
 }
 

@@ -17,6 +17,10 @@
 # Usage: scripts/test-debian13.sh [--package]   (--package: no CTest suite)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ "$(id -u)" -ne 0 ]; then
+  echo "$(basename "$0"): the Debian roots need root (mmdebstrap, mount, chroot): run it with sudo" >&2
+  exit 1
+fi
 
 # step <name> <command>...: runs it and notes how long it took.
 timings=()

@@ -12,6 +12,10 @@
 #   e.g. scripts/test-install.sh bookworm build/package/tarsilo_1.0.0_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ "$(id -u)" -ne 0 ]; then
+  echo "$(basename "$0"): the Debian roots need root (mmdebstrap, mount, chroot): run it with sudo" >&2
+  exit 1
+fi
 suite=${1:?usage: test-install.sh <suite> <package.deb>}
 deb=$(realpath "${2:?usage: test-install.sh <suite> <package.deb>}")
 bash scripts/install-deps.sh release
