@@ -23,6 +23,7 @@ struct MessageBoxSeen {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    qint64 iconPixmapKey = 0; // QPixmap::cacheKey() of the icon the box shows
     QMessageBox::StandardButtons buttons;
     Qt::WindowModality modality = Qt::NonModal;
     bool hasParent = false;

@@ -288,6 +288,19 @@ private slots:
         QCOMPARE(fixture_.Text("eVV"), "");
     }
 
+    // One stop icon drawn once serves every error dialog: with a new one for
+    // each (Qt 6.8's own message boxes), each dialog left another pixmap in
+    // the application's pixmap cache.
+    void errorDialogsShareOneStopIcon() {
+        fixture_.SetText("ev0", "abc");
+        const MessageBoxSeen first = CalculateExpectingDialog();
+        const MessageBoxSeen second = CalculateExpectingDialog();
+        QVERIFY(first.shown && second.shown);
+        QCOMPARE(first.icon, QMessageBox::Critical);
+        QVERIFY(first.iconPixmapKey != 0);
+        QCOMPARE(second.iconPixmapKey, first.iconPixmapKey);
+    }
+
     void abortIsNotShown() {
         const MessageBoxSeen dialog =
             CloseMessageBoxOpenedBy([] { RunCommand(nullptr, [] { throw EAbort("cancelled"); }); });

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QWidget>
 
 #include "calc/errors.h"
@@ -16,11 +18,47 @@ namespace tarsilo {
 
 namespace {
 
+// The message boxes' own style: the application's, except that every box
+// gets the same stop icon. Qt 6.8 makes a new icon out of its image files for
+// each box, and the pixmap each new icon draws stays in the application's
+// pixmap cache until that is full (10 MiB): a long session of error dialogs
+// filled it. One icon draws one pixmap, which every box then finds there.
+class MessageBoxStyle : public QProxyStyle {
+public:
+    explicit MessageBoxStyle(QStyle* base) : QProxyStyle(base) {}
+
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (standardIcon != SP_MessageBoxCritical)
+            return QProxyStyle::standardIcon(standardIcon, option, widget);
+        if (critical_.isNull())
+            critical_ = QProxyStyle::standardIcon(standardIcon, option, widget);
+        return critical_;
+    }
+
+private:
+    mutable QIcon critical_;
+};
+
+// One for the application, ended with it; its base is a style of the
+// application style's kind.
+QStyle* MessageBoxStyleOfApplication() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new MessageBoxStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(qApp);
+    }
+    return style;
+}
+
 // Centres itself once its size is final, which is only known when it shows.
 class CentredMessageBox : public QMessageBox {
 public:
     CentredMessageBox(const QString& caption, const QString& text, QScreen* screen)
-        : QMessageBox(QMessageBox::Critical, caption, text, QMessageBox::Ok), screen_(screen) {}
+        : QMessageBox(QMessageBox::NoIcon, caption, text, QMessageBox::Ok), screen_(screen) {
+        setStyle(MessageBoxStyleOfApplication());
+        setIcon(QMessageBox::Critical);
+    }
 
 protected:
     void showEvent(QShowEvent* event) override {

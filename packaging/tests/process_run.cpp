@@ -37,7 +37,9 @@ ToolRun StartAndCollect(QProcess& process, const QString& program, const QString
     }
     WaitForEnd(process, timeoutMs, run);
     run.output = QString::fromUtf8(process.readAllStandardOutput());
-    run.errors = QString::fromUtf8(process.readAllStandardError());
+    // Merged, there is no standard error to read (Qt 6.8 warns when asked).
+    if (process.processChannelMode() != QProcess::MergedChannels)
+        run.errors = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
 

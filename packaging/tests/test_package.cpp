@@ -1,13 +1,18 @@
-// The Debian package as CPack builds it from this tree: its files, its control
-// data and changelog, what Debian's package checker says of it, and the
-// program started from the unpacked package.
+// The Debian package as CPack builds it from this tree (or from the tree that
+// TARSILO_PACKAGE_TREE names, such as build/package): its files, its control
+// data and changelog, what Debian's package checker says of it, the program's
+// hardening, what makes the package reproducible, and the program started
+// from the unpacked package.
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 #include "packaging/tests/control_fields.h"
 #include "packaging/tests/installed_files.h"
@@ -20,10 +25,7 @@ class TestPackage : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(work_.isValid());
-        const QStringList arguments{
-            QStringLiteral("-G"),       QStringLiteral("DEB"),
-            QStringLiteral("--config"), QStringLiteral(TARSILO_BUILD_DIR "/CPackConfig.cmake"),
-            QStringLiteral("-B"),       work_.path()};
+        const QStringList arguments = CpackArguments(work_.path());
         const ToolRun run = RunTool(QStringLiteral(TARSILO_CPACK_COMMAND), arguments, 100000);
         QVERIFY2(run.Succeeded(), qPrintable(run.Report(QStringLiteral("cpack"), arguments)));
         const QStringList packages =
@@ -34,8 +36,11 @@ private slots:
         const ToolRun listing = Dpkg({QStringLiteral("-c"), package_});
         QVERIFY2(listing.Succeeded(), qPrintable(listing.output));
         // "-rwxr-xr-x root/root 123 2026-01-01 00:00 ./usr/bin/Tarsilo10"
-        for (const QString& line : listing.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            modes_[line.section(QLatin1Char(' '), -1)] = line.left(10);
+        for (const QString& line : listing.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QString member = line.section(QLatin1Char(' '), -1);
+            modes_[member] = line.left(10);
+            owners_[member] = line.section(QLatin1Char(' '), 1, 1, QString::SectionSkipEmpty);
+        }
 
         // The checker takes longer than the rest of the cases together: it
         // runs alongside them and its verdict is the last case.
@@ -89,15 +94,34 @@ private slots:
         QCOMPARE(control_.value(field), value);
     }
 
+    // Each library the program links, by the name of the package that holds
+    // it on the release this runs on (dpkg-shlibdeps there): libqt6core6 on
+    // Debian 12, libqt6core6t64 on Debian 13.
+    void dependsOnPackageOfLibrary_data() {
+        QTest::addColumn<QString>("library");
+        QTest::newRow("Qt widgets") << QStringLiteral("libQt6Widgets.so.6");
+        QTest::newRow("Qt GUI, with the X11 and headless platform plugins")
+            << QStringLiteral("libQt6Gui.so.6");
+        QTest::newRow("Qt core") << QStringLiteral("libQt6Core.so.6");
+        QTest::newRow("libjpeg 62") << QStringLiteral("libjpeg.so.62");
+        QTest::newRow("C++ library") << QStringLiteral("libstdc++.so.6");
+    }
+    void dependsOnPackageOfLibrary() {
+        QFETCH(QString, library);
+        const QStringList arguments{QStringLiteral("-S"), QStringLiteral("*/") + library};
+        const ToolRun search = RunTool(QStringLiteral("dpkg-query"), arguments);
+        QVERIFY2(search.Succeeded(),
+                 qPrintable(search.Report(QStringLiteral("dpkg-query"), arguments)));
+        // "libqt6core6t64:amd64: /usr/lib/x86_64-linux-gnu/libQt6Core.so.6"
+        const QString holder = search.output.section(QLatin1Char(':'), 0, 0).trimmed();
+        const QString depends = control_.value(QStringLiteral("Depends"));
+        QVERIFY2(
+            DependencyNames(depends).contains(holder),
+            qPrintable(QStringLiteral("%1 is in %2; Depends: %3").arg(library, holder, depends)));
+    }
+
     void dependsOn_data() {
         QTest::addColumn<QString>("name");
-        // From the linked libraries, through dpkg-shlibdeps.
-        QTest::newRow("Qt widgets") << QStringLiteral("libqt6widgets6");
-        QTest::newRow("Qt GUI, with the X11 and headless platform plugins")
-            << QStringLiteral("libqt6gui6");
-        QTest::newRow("Qt core") << QStringLiteral("libqt6core6");
-        QTest::newRow("libjpeg 62") << QStringLiteral("libjpeg62-turbo");
-        QTest::newRow("C++ library") << QStringLiteral("libstdc++6");
         // Named by hand: the windows' fonts.
         QTest::newRow("Liberation fonts") << QStringLiteral("fonts-liberation2");
     }
@@ -128,10 +152,112 @@ private slots:
                  qPrintable(run.Report(QStringLiteral("dpkg-parsechangelog"), arguments)));
         QString actual = run.output.trimmed();
         if (field == QStringLiteral("Timestamp"))
-            actual = QDateTime::fromSecsSinceEpoch(actual.toLongLong(), Qt::UTC)
+            actual = QDateTime::fromSecsSinceEpoch(actual.toLongLong(), QTimeZone::utc())
                          .toString(Qt::ISODate)
                          .left(10);
         QCOMPARE(actual, value);
+    }
+
+    // Reproducible: the same owner and the same time on every file, whoever
+    // packs it and whenever.
+    void everyMemberOwnedByRoot() {
+        QVERIFY(!owners_.isEmpty());
+        for (auto it = owners_.cbegin(); it != owners_.cend(); ++it)
+            QVERIFY2(it.value() == QStringLiteral("root/root"),
+                     qPrintable(it.key() + QStringLiteral(" ") + it.value()));
+    }
+    void everyMemberDatedAtTheSourceDate() {
+        const qint64 expected = SourceDateEpoch();
+        QVERIFY(expected > 0);
+        QDirIterator member(Root(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                            QDirIterator::Subdirectories);
+        int members = 0;
+        while (member.hasNext()) {
+            const QFileInfo file(member.next());
+            const qint64 time = file.fileTime(QFileDevice::FileModificationTime).toSecsSinceEpoch();
+            QVERIFY2(time == expected, qPrintable(QStringLiteral("%1 dated %2, not %3")
+                                                      .arg(file.filePath())
+                                                      .arg(time)
+                                                      .arg(expected)));
+            ++members;
+        }
+        QCOMPARE(members, modes_.size());
+    }
+
+    // cpack run again on the same tree, later, gives the same bytes.
+    void packingAgainGivesTheSameBytes() {
+        QTemporaryDir again;
+        QVERIFY(again.isValid());
+        QTest::qSleep(1100); // at least one second later
+        const ToolRun run =
+            RunTool(QStringLiteral(TARSILO_CPACK_COMMAND), CpackArguments(again.path()), 100000);
+        QVERIFY2(run.Succeeded(),
+                 qPrintable(run.Report(QStringLiteral("cpack"), CpackArguments(again.path()))));
+        QFile first(package_);
+        QFile second(again.filePath(QFileInfo(package_).fileName()));
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        QVERIFY2(second.open(QIODevice::ReadOnly), qPrintable(second.fileName()));
+        QVERIFY2(first.readAll() == second.readAll(), "two packages of the same tree differ");
+    }
+
+    // The compiler versions of every object linked in are no part of the
+    // program, as Debian's strip step leaves it.
+    void programHasNoCommentSection() {
+        const QStringList arguments{QStringLiteral("--section-headers"), UnpackedProgram()};
+        const ToolRun sections = RunTool(QStringLiteral("readelf"), arguments);
+        QVERIFY2(sections.Succeeded(),
+                 qPrintable(sections.Report(QStringLiteral("readelf"), arguments)));
+        QVERIFY2(!sections.output.contains(QStringLiteral(" .comment ")),
+                 qPrintable(sections.output));
+    }
+
+    // With Debian's build flags no path of the machine that built it is in
+    // the program (-ffile-prefix-map).
+    void programHoldsNoBuildPath_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("source tree") << QStringLiteral(TARSILO_SOURCE_DIR);
+        QTest::newRow("build tree") << Tree();
+    }
+    void programHoldsNoBuildPath() {
+        QFETCH(QString, path);
+        if (!HasDebianBuildFlags())
+            QSKIP(WithoutDebianBuildFlags);
+        QFile program(UnpackedProgram());
+        QVERIFY(program.open(QIODevice::ReadOnly));
+        QVERIFY2(!program.readAll().contains(path.toUtf8()), qPrintable(path));
+    }
+
+    // hardening-check on the packaged program: the protections Debian's build
+    // flags give on every release. Of its other items, stack clash protection
+    // says "unknown" when no function has a frame that needs probing, and
+    // control flow integrity (and arm64's branch protection) no amd64 program
+    // linked by Debian 12's or 13's toolchain has: the C library's start files
+    // carry no IBT and SHSTK mark (scripts/check-package.sh).
+    void hardened_data() {
+        QTest::addColumn<QString>("check");
+        QTest::newRow("position-independent executable")
+            << QStringLiteral("Position Independent Executable");
+        QTest::newRow("stack protector") << QStringLiteral("Stack protected");
+        QTest::newRow("fortified functions") << QStringLiteral("Fortify Source functions");
+        QTest::newRow("read-only relocations") << QStringLiteral("Read-only relocations");
+        QTest::newRow("immediate binding") << QStringLiteral("Immediate binding");
+    }
+    void hardened() {
+        QFETCH(QString, check);
+        if (!HasDebianBuildFlags())
+            QSKIP(WithoutDebianBuildFlags);
+        const QStringList arguments{UnpackedProgram()};
+        const ToolRun run = RunTool(QStringLiteral("hardening-check"), arguments);
+        QVERIFY2(run.finished,
+                 qPrintable(run.Report(QStringLiteral("hardening-check"), arguments)));
+        // " Immediate binding: yes"
+        const QRegularExpression line(
+            QStringLiteral("^ %1: (.*)$").arg(QRegularExpression::escape(check)),
+            QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch found = line.match(run.output);
+        QVERIFY2(found.hasMatch(), qPrintable(run.output));
+        QVERIFY2(found.captured(1).startsWith(QStringLiteral("yes")),
+                 qPrintable(found.captured(0)));
     }
 
     void unpackedProgramStaysUp() {
@@ -140,7 +266,7 @@ private slots:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::MergedChannels);
-        program.start(Root() + QStringLiteral("/usr/") + ExecutablePath(), {});
+        program.start(UnpackedProgram(), {});
         QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
         // A missing library or plugin, or an error at start-up, ends it early.
         const bool ended = program.waitForFinished(StayUpMs);
@@ -151,12 +277,11 @@ private slots:
         QVERIFY(program.waitForFinished(5000));
     }
 
-    // No error and no warning; informational tags are allowed. A tag that does
-    // not apply to this package is overridden in the package, with its reason.
+    // No error and no warning; informational and pedantic tags are allowed. A
+    // tag that does not apply to this package is overridden in the package,
+    // with its reason.
     void lintianFindsNoErrorOrWarning() {
-        if (!lintian_.waitForFinished(LintianTimeoutMs))
-            lintian_.kill();
-        const QString output = QString::fromUtf8(lintian_.readAll());
+        const QString& output = LintianOutput();
         // No error of its own either: it started, and it finished in time.
         const bool ran = lintian_.error() == QProcess::UnknownError &&
                          lintian_.exitStatus() == QProcess::NormalExit;
@@ -168,6 +293,26 @@ private slots:
                                      ran ? QStringLiteral("finished") : lintian_.errorString())
                                 .arg(lintian_.exitCode())
                                 .arg(output)));
+    }
+
+    // Not even as information: the tags of a build without Debian's flags and
+    // of an unstripped .comment section.
+    void lintianReportsNoTag_data() {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<bool>("needsDebianBuildFlags");
+        for (const char* tag : {"hardening-no-pie", "hardening-no-relro", "hardening-no-bindnow",
+                                "hardening-no-fortify-functions"})
+            QTest::newRow(tag) << QString::fromLatin1(tag) << true;
+        QTest::newRow("binary-has-unneeded-section")
+            << QStringLiteral("binary-has-unneeded-section") << false;
+    }
+    void lintianReportsNoTag() {
+        QFETCH(QString, tag);
+        QFETCH(bool, needsDebianBuildFlags);
+        if (needsDebianBuildFlags && !HasDebianBuildFlags())
+            QSKIP(WithoutDebianBuildFlags);
+        const QString& output = LintianOutput();
+        QVERIFY2(!output.contains(QStringLiteral(" ") + tag), qPrintable(output));
     }
 
     void cleanupTestCase() {
@@ -182,9 +327,83 @@ private:
     static constexpr int LintianTimeoutMs = 90000;
 
     QString Root() const { return work_.filePath(QStringLiteral("root")); }
+    QString UnpackedProgram() const { return Root() + QStringLiteral("/usr/") + ExecutablePath(); }
 
+    // cpack of the tree's package configuration, into `directory`.
+    static QStringList CpackArguments(const QString& directory) {
+        return {QStringLiteral("-G"),       QStringLiteral("DEB"),
+                QStringLiteral("--config"), Tree() + QStringLiteral("/CPackConfig.cmake"),
+                QStringLiteral("-B"),       directory};
+    }
+
+    // The build tree the package is made from (TARSILO_PACKAGE_TREE: an
+    // absolute path, as ctest runs the test in a directory of its own).
+    static QString Tree() {
+        const QString named = qEnvironmentVariable("TARSILO_PACKAGE_TREE");
+        return named.isEmpty() ? QStringLiteral(TARSILO_BUILD_DIR) : QDir(named).absolutePath();
+    }
+
+    // A value of the tree's CMakeCache.txt ("NAME:TYPE=value").
+    static QString CachedValue(const QString& name) {
+        QFile cache(Tree() + QStringLiteral("/CMakeCache.txt"));
+        if (!cache.open(QIODevice::ReadOnly | QIODevice::Text))
+            return {};
+        const QString prefix = name + QLatin1Char(':');
+        for (const QString& line : QString::fromUtf8(cache.readAll()).split(QLatin1Char('\n'))) {
+            if (line.startsWith(prefix))
+                return line.section(QLatin1Char('='), 1);
+        }
+        return {};
+    }
+
+    // Hardening and build paths are properties of a tree built with Debian's
+    // flags (the release, release-tests and package presets); a Debug tree
+    // has neither.
+    static bool HasDebianBuildFlags() {
+        return CachedValue(QStringLiteral("TARSILO_DEBIAN_BUILD_FLAGS")) == QStringLiteral("ON");
+    }
+    static constexpr const char* WithoutDebianBuildFlags =
+        "this tree is built without Debian's build flags (TARSILO_DEBIAN_BUILD_FLAGS); the "
+        "package preset has them";
+
+    // The time the package's files carry: SOURCE_DATE_EPOCH when set, else
+    // the last commit's, else the latest changelog entry's
+    // (packaging/source_date_epoch.cmake.in).
+    static qint64 SourceDateEpoch() {
+        bool ok = false;
+        const qint64 given = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+        if (ok)
+            return given;
+        const QStringList git{QStringLiteral("-C"), QStringLiteral(TARSILO_SOURCE_DIR),
+                              QStringLiteral("log"), QStringLiteral("-1"),
+                              QStringLiteral("--format=%ct")};
+        const ToolRun commit =
+            RunToolApart(QStringLiteral("git"), git, QProcessEnvironment::systemEnvironment());
+        const qint64 committed = commit.output.trimmed().toLongLong(&ok);
+        if (commit.Succeeded() && ok)
+            return committed;
+        const ToolRun changelog = RunTool(
+            QStringLiteral("dpkg-parsechangelog"),
+            {QStringLiteral("-l"), QStringLiteral(TARSILO_SOURCE_DIR "/packaging/doc/changelog"),
+             QStringLiteral("-S"), QStringLiteral("Timestamp")});
+        return changelog.output.trimmed().toLongLong();
+    }
+
+    // What lintian said, once it has finished (or been stopped).
+    const QString& LintianOutput() {
+        if (!lintianDone_) {
+            if (!lintian_.waitForFinished(LintianTimeoutMs))
+                lintian_.kill();
+            lintianOutput_ = QString::fromUtf8(lintian_.readAll());
+            lintianDone_ = true;
+        }
+        return lintianOutput_;
+    }
+
+    // Every tag, the informational and pedantic ones too.
     QStringList LintianArguments() const {
-        return {QStringLiteral("--fail-on"), QStringLiteral("error,warning"), package_};
+        return {QStringLiteral("-I"), QStringLiteral("--pedantic"), QStringLiteral("--fail-on"),
+                QStringLiteral("error,warning"), package_};
     }
 
     static ToolRun Dpkg(const QStringList& arguments) {
@@ -199,8 +418,11 @@ private:
     QTemporaryDir work_;
     QString package_;
     QMap<QString, QString> modes_;
+    QMap<QString, QString> owners_;
     QMap<QString, QString> control_;
     QProcess lintian_;
+    bool lintianDone_ = false;
+    QString lintianOutput_;
 };
 
 QTEST_GUILESS_MAIN(TestPackage)

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs a package with apt on a plain Debian system of the release it was
+# built for and starts the installed program to its main window
+# (scripts/check-installed.sh), then removes it again. The system is a root
+# made from Debian's archive with nothing but apt and an X server
+# (scripts/debian-root.sh), kept outside the clone and reused:
+# /var/cache/tarsilo/<suite>-install-root, or TARSILO_INSTALL_ROOT. On the
+# first run apt fetches the libraries the package depends on from the
+# archive; they stay for later runs.
+#
+# Usage: scripts/test-install.sh <suite> <package.deb>
+#   e.g. scripts/test-install.sh bookworm build/package/tarsilo_1.0.0_amd64.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ "$(id -u)" -ne 0 ]; then
+  echo "$(basename "$0"): the Debian roots need root (mmdebstrap, mount, chroot): run it with sudo" >&2
+  exit 1
+fi
+suite=${1:?usage: test-install.sh <suite> <package.deb>}
+deb=$(realpath "${2:?usage: test-install.sh <suite> <package.deb>}")
+bash scripts/install-deps.sh release
+root=${TARSILO_INSTALL_ROOT:-/var/cache/tarsilo/$suite-install-root}
+mapfile -t packages < <(bash scripts/install-deps.sh --list install)
+bash scripts/debian-root.sh ensure "$suite" "$root" "${packages[@]}"
+
+work=$(mktemp -d "$root/var/tmp/tarsilo-install.XXXXXX")
+trap 'rm -rf --one-file-system "$work"' EXIT
+cp "$deb" scripts/check-installed.sh "$work/"
+chmod 755 "$work"
+inside=${work#"$root"}
+# The archive's package lists, fetched again once a day (in turn with the
+# installation checks of other runs).
+bash scripts/debian-root.sh run "$root" flock /var/cache/tarsilo-check-installed.lock sh -c \
+  'find /var/lib/apt/lists -maxdepth 1 -name "*_Packages*" -mmin -1440 | grep -q . ||
+   apt-get update -qq'
+bash scripts/debian-root.sh run "$root" bash "$inside/check-installed.sh" "$inside/$(basename "$deb")"
