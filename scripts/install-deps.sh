@@ -9,9 +9,10 @@ packages=(
   libjpeg62-turbo-dev
   fonts-liberation2 fontconfig
   locales
-  xvfb xauth imagemagick xdotool x11-utils openbox
+  xvfb xauth imagemagick xdotool wmctrl x11-utils openbox
   at-spi2-core python3-pyatspi dbus-x11
   weston qt6-wayland
+  mutter kwin-x11 kwin-style-breeze xfwm4 kwin-wayland xwayland
   desktop-file-utils appstream dpkg-dev file lintian man-db groff
   python3 python3-mpmath
   doctest-dev
