@@ -21,7 +21,7 @@ export PYTHONDONTWRITEBYTECODE=1
 # server), weston with Qt's Wayland plugin, and no display at all.
 x_scenarios="centred stacking task-entry error-dialog close session-end no-options"
 desktops=(
-  "openbox:$x_scenarios"
+  "openbox:$x_scenarios empty-title"
   "mutter:$x_scenarios"
   "kwin:$x_scenarios"
   "xfwm4:$x_scenarios"

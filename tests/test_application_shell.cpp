@@ -14,6 +14,7 @@
 #include "app/application.h"
 #include "app/application_error.h"
 #include "app/application_title.h"
+#include "app/platform_choice.h"
 #include "app/program.h"
 #include "calc/decimal_mark.h"
 #include "calc/errors.h"
@@ -528,6 +529,37 @@ private slots:
         QCOMPARE(announced->role(), QAccessible::Window);
         QVERIFY(!window->windowTitle().isEmpty());
         QCOMPARE(announced->text(QAccessible::Name), window->windowTitle());
+    }
+
+    // --- the windowing system ---
+
+    void platformChoice_data() {
+        QTest::addColumn<QByteArray>("qpaPlatform");
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("chosen");
+        QTest::newRow("Wayland session with XWayland: X11 first")
+            << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
+            << QByteArray("xcb;wayland");
+        QTest::newRow("Wayland without an X server: Qt's own choice")
+            << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray();
+        QTest::newRow("X11 session")
+            << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray();
+        QTest::newRow("the user's choice stays")
+            << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray();
+        QTest::newRow("empty variables count as unset")
+            << QByteArray("") << QByteArray("wayland-0") << QByteArray("") << QByteArray();
+    }
+    void platformChoice() {
+        QFETCH(QByteArray, qpaPlatform);
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, chosen);
+        const auto value = [](const QByteArray& text) {
+            return text.isNull() ? nullptr : text.constData();
+        };
+        QCOMPARE(PreferredPlatform(value(qpaPlatform), value(waylandDisplay), value(display)),
+                 chosen);
     }
 
     // --- the regional decimal mark ---

@@ -2,8 +2,11 @@
 desktop that is up, runs the program on it and leaves no window behind; the
 desktop outlives it."""
 
+import os
+import shutil
 import signal
 import subprocess
+import tempfile
 
 import pyatspi
 
@@ -177,6 +180,36 @@ def conversion_error_dialog(desk, executable):
     end_program(desk, program)
 
 
+def empty_title_for_a_dotted_name(desk, executable):
+    """An executable named .tarsilo makes an empty application title: the
+    error dialog's caption is empty, not the file name."""
+    folder = tempfile.mkdtemp(prefix="tarsilo-title-")
+    try:
+        renamed = os.path.join(folder, ".tarsilo")
+        shutil.copy(executable, renamed)
+        program, main = start_main_window(desk, renamed)
+        desk.key(*["Tab"] * 5)
+        desk.type_text("abc")
+        desk.key("Return")
+
+        def dialog():
+            for window in desk.stacking():
+                kinds = desk.property(window, "_NET_WM_WINDOW_TYPE")
+                if kinds and kinds[0] == "_NET_WM_WINDOW_TYPE_DIALOG" and \
+                        desk.active() == window:
+                    return window
+            return None
+        shown = poll("the error dialog, active", dialog)
+        titles = (desk.title(shown), desk.property(shown, "WM_NAME"))
+        log(f"error dialog of .tarsilo: _NET_WM_NAME {titles[0]!r}, WM_NAME {titles[1]!r}")
+        check(titles == ("", []), f"the dialog is titled {titles}")
+        desk.key("Return")
+        poll("the dialog closed", lambda: desk.active() == main)
+        end_program(desk, program)
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+
+
 def closing_by_window_manager_ends_program(desk, executable):
     program, main = start_main_window(desk, executable)
     open_reference_window(desk)
@@ -259,6 +292,7 @@ SCENARIOS = {
     "task-entry": one_task_entry_and_minimising_together,
     "error-dialog": conversion_error_dialog,
     "close": closing_by_window_manager_ends_program,
+    "empty-title": empty_title_for_a_dotted_name,
     "wayland": wayland_session,
     "session-end": session_end_signals_close_the_program,
     "no-display": no_display_says_so,
