@@ -349,7 +349,8 @@ private slots:
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
         QVERIFY(window->windowTitle().startsWith("Tarsilo V1.0 ("));
         QVERIFY(window->windowTitle().endsWith(")"));
-        QVERIFY(!window->windowIcon().pixmap(32, 32).isNull());
+        // Given once the window is on the screen.
+        QTRY_VERIFY(!window->windowIcon().pixmap(32, 32).isNull());
         QVERIFY(fixture_.Radio("rbBall")->isChecked() && !fixture_.Radio("rbCyl")->isChecked());
         QVERIFY(fixture_.Button("bCalc")->isDefault());
         for (const QLineEdit* edit : window->findChildren<QLineEdit*>()) {
