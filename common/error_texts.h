@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "common/screen_geometry.h"
-
 namespace tarsilo {
 
 // The error dialog's text: the message with "." appended when it is not

@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev
   fonts-liberation2 fontconfig
   locales
-  xvfb xauth imagemagick xdotool wmctrl x11-utils openbox
+  xvfb xauth imagemagick xdotool wmctrl x11-utils x11-xserver-utils openbox
   at-spi2-core python3-pyatspi dbus-x11
   weston qt6-wayland
   mutter kwin-x11 kwin-style-breeze xfwm4 kwin-wayland xwayland

@@ -18,7 +18,8 @@ python=/usr/bin/python3
 export PYTHONDONTWRITEBYTECODE=1
 # The window managers of Debian's main desktops and openbox on Xvfb, the
 # Wayland sessions of GNOME and KDE Plasma (the program runs on their XWayland
-# server), weston with Qt's Wayland plugin, and no display at all.
+# server), GNOME's on two monitors of different sizes, weston with Qt's Wayland
+# plugin, and no display at all.
 x_scenarios="centred stacking task-entry error-dialog close session-end no-options"
 desktops=(
   "openbox:$x_scenarios empty-title"
@@ -27,6 +28,7 @@ desktops=(
   "xfwm4:$x_scenarios"
   "mutter-wayland:$x_scenarios"
   "kwin-wayland:$x_scenarios"
+  "two-monitors:monitors"
   "weston:wayland"
   "none:no-display"
 )

@@ -282,6 +282,10 @@ class XDesktop(Desktop):
         self.x("xdotool", "type", "--delay", "20", text)
 
     def click(self, x, y):
+        # mousemove --sync waits for a motion, which never comes when the
+        # pointer is there already (a scenario before clicked the same place):
+        # it comes from the corner.
+        self.x("xdotool", "mousemove", "0", "0")
         self.x("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
 
     def describe(self, window):
@@ -317,6 +321,9 @@ class WaylandDesktop(Desktop):
 COMPOSITORS = {
     "mutter-wayland": ["mutter", "--wayland", "--headless", "--virtual-monitor",
                        f"{SCREEN[0]}x{SCREEN[1]}", "--wayland-display", "wayland-tarsilo"],
+    # A large monitor and, right of it, a small one.
+    "two-monitors": ["mutter", "--wayland", "--headless", "--virtual-monitor", "800x1000",
+                     "--virtual-monitor", "800x600", "--wayland-display", "wayland-tarsilo"],
     "kwin-wayland": ["{copy}/kwin_wayland", "--virtual", "--width", str(SCREEN[0]), "--height",
                      str(SCREEN[1]), "--socket", "wayland-tarsilo", "--xwayland",
                      "--no-lockscreen", "--no-global-shortcuts", "--no-kactivities"],
@@ -340,7 +347,7 @@ class XWaylandDesktop(XDesktop):
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.pop("DISPLAY", None)
         command = [part.format(copy=self.home) for part in COMPOSITORS[self.compositor]]
-        if self.compositor == "kwin-wayland":
+        if command[0].endswith("/kwin_wayland"):
             shutil.copy("/usr/bin/kwin_wayland", command[0])
         # The compositor starts this helper with the environment of its
         # session, which names its X server; the helper ends with it.
@@ -348,7 +355,7 @@ class XWaylandDesktop(XDesktop):
         helper = ["sh", "-c", 'env > "$0.part" && mv "$0.part" "$0"; '
                   'while kill -0 $PPID 2>/dev/null; do sleep 1; done', session]
         # mutter takes the command after "--", kwin as one command line.
-        if self.compositor == "mutter-wayland":
+        if command[0] == "mutter":
             command += ["--"] + helper
         else:
             command.append(shlex.join(helper))

@@ -10,8 +10,8 @@ import tempfile
 
 import pyatspi
 
-from desktop import (INFO_TITLE, MAIN_TITLE, SCREEN, Desktop, check, find, log, poll, press,
-                     texts, top_level)
+from desktop import (INFO_TITLE, MAIN_TITLE, SCREEN, Desktop, ScenarioFailure, check, find, log,
+                     poll, press, texts, top_level)
 
 ERROR_TITLE = "^Tarsilo10$"
 
@@ -50,6 +50,18 @@ def end_program(desk, program):
     status = program.wait_exit("the program's end")
     poll("no window left", lambda: desk.stacking() == [])
     return status
+
+
+def click_until(desk, x, y, what, probe):
+    """Clicks until the probe holds: mutter may miss a click that comes within
+    moments of a window's activation, before its own button grabs are set."""
+    for attempt in range(3):
+        desk.click(x, y)
+        try:
+            return poll(what, probe, deadline=2)
+        except ScenarioFailure:
+            log(f"the click {attempt + 1} left no trace; again")
+    return poll(what, probe)
 
 
 def stacking_titles(desk):
@@ -99,9 +111,8 @@ def reference_window_stacks_on_its_own(desk, executable):
 
     # An empty part of the results group, clear of the reference window.
     x, y, _, _ = desk.client_geometry(main)
-    desk.click(x + 712, y + 68)
-    poll("the main window on top and active after a click on it",
-         lambda: desk.stacking()[-1] == main and desk.active() == main)
+    click_until(desk, x + 712, y + 68, "the main window on top and active after a click on it",
+                lambda: desk.stacking()[-1] == main and desk.active() == main)
     check(info in desk.stacking(), "the reference window went away")
     log(f"stacking after a click on the main window {stacking_titles(desk)}")
 
@@ -129,7 +140,7 @@ def one_task_entry_and_minimising_together(desk, executable):
     desk.x("xdotool", "windowminimize", str(main))
     poll("both windows off the screen",
          lambda: not desk.on_screen(main) and not desk.on_screen(info))
-    check(desk.task_entries() == [main], "the minimised program lost its task entry")
+    poll("the minimised program's one task entry", lambda: desk.task_entries() == [main])
     log("minimising the main window took the reference window along")
 
     # The task bar's restore: activating the main window.
@@ -142,7 +153,26 @@ def one_task_entry_and_minimising_together(desk, executable):
     log(f"restored: reference window at {back[:2]}, before {outer[:2]}; "
         f"stacking {stacking_titles(desk)}")
     check(back == outer, "the reference window came back elsewhere")
-    check(desk.task_entries() == [main], "the restored program has more than one task entry")
+    poll("the restored program's one task entry", lambda: desk.task_entries() == [main])
+    end_program(desk, program)
+
+
+def reference_window_follows_to_a_smaller_monitor(desk, executable):
+    """Shown first while the main window stands on a smaller monitor than its
+    designed place, the reference window moves there with its whole frame on
+    that monitor: the frame is known before the window is."""
+    monitors = desk.x("xrandr", "--listmonitors")
+    log(f"monitors {[line.split()[2] for line in monitors.splitlines()[1:]]}")
+    program, main = start_main_window(desk, executable)
+    # The small monitor is 800x600 at 800, 0.
+    desk.x("xdotool", "windowmove", "--sync", str(main), "850", "100")
+    poll("the main window on the small monitor, active",
+         lambda: desk.client_geometry(main)[0] >= 800 and desk.active() == main)
+    info = open_reference_window(desk)
+    x, y, width, height = desk.outer_geometry(info)
+    log(f"reference window on the small monitor: outer {(x, y, width, height)}, "
+        f"bottom edge at {y + height} of 600")
+    check((x, y) == (830, 600 - height), f"the reference window's outer frame is at {(x, y)}")
     end_program(desk, program)
 
 
@@ -227,7 +257,7 @@ def closing_by_window_manager_ends_program(desk, executable):
 def wayland_session(desk, executable):
     program = desk.start_program(executable)
     main = top_level(MAIN_TITLE.pattern)
-    log(f"main window on the bus as {main.getRoleName()!r} under weston")
+    log(f"main window on the bus as {main.getRoleName()!r} on {desk.name}")
     check("" in texts(main, "text"), "the result fields are not empty at start")
     press(main, "Расчет")
     poll("the results of Calculate", lambda: "" not in texts(main, "text"))
@@ -242,7 +272,7 @@ def wayland_session(desk, executable):
     press(main, "Выход")
     status = program.wait_exit("the program's end")
     check(status == 0, f"exit status {status}")
-    log("weston headless: started, calculated, reference window shown and hidden, exit 0")
+    log(f"{desk.name} on Wayland: started, calculated, reference window shown and hidden, exit 0")
 
 
 def session_end_signals_close_the_program(desk, executable):
@@ -290,6 +320,7 @@ SCENARIOS = {
     "centred": main_window_centred_and_fixed,
     "stacking": reference_window_stacks_on_its_own,
     "task-entry": one_task_entry_and_minimising_together,
+    "monitors": reference_window_follows_to_a_smaller_monitor,
     "error-dialog": conversion_error_dialog,
     "close": closing_by_window_manager_ends_program,
     "empty-title": empty_title_for_a_dotted_name,
