@@ -133,7 +133,11 @@ for side in program baseline; do
 done
 "$program" >/dev/null 2>&1 &
 check_pid=$!
-xdotool search --sync --onlyvisible --name "^$program_title" >/dev/null
+# A window manager's own windows may vanish while xdotool looks at them.
+for attempt in 1 2 3; do
+  xdotool search --sync --onlyvisible --name "^$program_title" >/dev/null 2>&1 && break
+  [ "$attempt" -lt 3 ] || { echo "no visible window \"$program_title\"" >&2; exit 1; }
+done
 kill "$check_pid"
 wait "$check_pid" 2>/dev/null || true
 
