@@ -13,6 +13,9 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     title_ = ApplicationTitleFromPath(applicationFilePath());
     // Only the name: a display name would be appended to every window title.
     setApplicationName(title_);
+    // Qt's application name falls back to the file name when the title is
+    // empty; the error dialog shows the title itself.
+    SetErrorDialogCaption(title_);
     // The windows are designed for the classic desktop look: captions set
     // into group box frames, sunken edits, a heavy frame on the default button.
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
@@ -99,23 +102,34 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The other windows are top-level windows of their own, so minimising the
-// main window minimises them by hand: the program goes away as a whole.
+// main window takes them along by hand: the program goes away as a whole.
+// They are hidden rather than minimised: they have no task entry of their own,
+// and a window manager may refuse to minimise a window that offers no minimise
+// button. What was not on screen (hidden or minimised on its own) stays so.
 void TApplication::FollowMainWindowState() {
     if (mainForm_->isMinimized()) {
         for (const OwnedForm& owned : forms_) {
             if (owned.form && owned.form != mainForm_ && owned.form->isVisible() &&
                 !owned.form->isMinimized()) {
-                minimisedWithMain_.emplace_back(owned.form);
-                owned.form->showMinimized();
+                hiddenWithMain_.emplace_back(owned.form);
+                owned.form->hide();
             }
         }
         return;
     }
-    for (const QPointer<QWidget>& form : minimisedWithMain_) {
-        if (form && form->isMinimized())
-            form->showNormal();
+    for (const QPointer<QWidget>& form : hiddenWithMain_) {
+        if (form && !form->isVisible())
+            form->show();
     }
-    minimisedWithMain_.clear();
+    hiddenWithMain_.clear();
+    // A modal dialog that went away with the main window comes back with it:
+    // the program must never be blocked with nothing on the screen.
+    if (QWidget* modal = activeModalWidget(); modal && modal != mainForm_) {
+        if (modal->isMinimized())
+            modal->showNormal();
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 } // namespace tarsilo

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "calc/fpu_mode.h"
+#include "ui/frame_extents.h"
 
 namespace tarsilo {
 
@@ -61,9 +62,9 @@ private:
     QString title_;
     QPointer<QWidget> mainForm_;
     std::vector<OwnedForm> forms_;
-    // The windows minimised together with the main window, shown again when
+    // The windows hidden when the main window was minimised, shown again when
     // it is restored.
-    std::vector<QPointer<QWidget>> minimisedWithMain_;
+    std::vector<QPointer<QWidget>> hiddenWithMain_;
     bool terminated_ = false;
     bool running_ = false;
 };
@@ -75,8 +76,12 @@ template <class Form> Form* TApplication::CreateForm(Form*& reference) {
     auto* form = new Form(isMain ? nullptr : mainForm_.data());
     reference = form;
     Adopt(form, [&reference] { reference = nullptr; });
-    if (isMain)
+    if (isMain) {
         form->winId();
+        // Asked now, the window manager's answer is there when the window is
+        // first shown and centred by its frame.
+        RequestFrameExtents(form);
+    }
     return form;
 }
 

@@ -50,7 +50,7 @@ void ShowApplicationError(const std::exception& error) {
     ShowStopMessage(QStringLiteral("Application Error"),
                     ApplicationErrorText(ErrorClassName(error), ErrorModuleName(error),
                                          ErrorAddress(error), ErrorMessage(error)),
-                    nullptr, QStringLiteral("ApplicationErrorBox"));
+                    nullptr, QStringLiteral("ApplicationErrorBox"), TaskEntry::Own);
 }
 
 } // namespace tarsilo

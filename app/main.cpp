@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "app/display_check.h"
+#include "app/platform_choice.h"
 #include "app/program.h"
 #include "app/session_signals.h"
 #include "calc/decimal_mark.h"
@@ -16,6 +17,7 @@ int main(int, char* argv[]) {
     // name, so options of its own (-reverse, -qwindowtitle ...) change nothing.
     static int toolkitArgc = 1;
     static char* toolkitArgv[] = {argv[0], nullptr};
+    tarsilo::ChoosePlatform();
     std::optional<tarsilo::TApplication> application;
     {
         tarsilo::DisplayStartGuard guard;

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Start-up benchmark: Tarsilo10 against the bare Qt Widgets baseline
-# (bench/baseline), alternating A B A B under Xvfb without a window manager.
+# (bench/baseline), alternating A B A B under Xvfb, without a window manager or
+# with one (openbox, mutter, kwin or xfwm4: TARSILO_BENCH_WM).
 # For each start it takes the time from exec to the main window being mapped
 # and the peak resident memory (VmHWM) once the window is up and idle, and it
 # reports medians, spreads and the ratios against the goals (at most 1.15 x
 # the baseline for both).
 #
 #   bash scripts/bench-startup.sh [pairs]          (default 12, at least 10)
+#   TARSILO_BENCH_WM=mutter bash scripts/bench-startup.sh 30
 #
 # It builds an optimised tree in build/bench; TARSILO_BENCH_BUILD_DIR=<dir>
 # uses an existing build tree instead.
@@ -16,6 +18,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export LC_ALL=C # EPOCHREALTIME with a decimal point
+
+window_manager=${TARSILO_BENCH_WM:-none}
+if [ "$window_manager" != none ] && [ -z "${TARSILO_BENCH_DBUS:-}" ]; then
+  # The window managers' services need a D-Bus session of their own.
+  TARSILO_BENCH_DBUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
 
 pairs=${1:-12}
 if ! [[ $pairs =~ ^[0-9]+$ ]] || ((pairs < 10)); then
@@ -38,7 +46,9 @@ baseline_title="Baseline window"
 
 work=$(mktemp -d)
 xvfb_pid=
+wm_pid=
 cleanup() {
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
@@ -54,6 +64,25 @@ done
 export DISPLAY=":$(head -n1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY SESSION_MANAGER
+
+case $window_manager in
+  none) ;;
+  openbox) wm_command=(openbox) ;;
+  mutter) wm_command=(mutter --x11 --replace --sm-disable) ;;
+  kwin) wm_command=(kwin_x11 --replace) ;;
+  xfwm4) wm_command=(xfwm4 --replace --compositor=off --sm-client-disable) ;;
+  *) echo "unknown window manager $window_manager" >&2; exit 2 ;;
+esac
+if [ "$window_manager" != none ]; then
+  "${wm_command[@]}" >/dev/null 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' ||
+    { echo "$window_manager did not start" >&2; exit 1; }
+fi
 
 # One start of a program whose window title begins with $1; prints
 # "<milliseconds from exec to map> <peak resident kB>".
@@ -93,7 +122,7 @@ summary() {
 }
 
 echo "Start-up benchmark: $pairs pairs A B (A = Tarsilo10, B = bare Qt Widgets baseline)"
-echo "X server: Xvfb $DISPLAY, no window manager; $(nproc) processors"
+echo "X server: Xvfb $DISPLAY, window manager: $window_manager; $(nproc) processors"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # A warm-up pair fills the page cache; it also checks by name that each
@@ -104,7 +133,11 @@ for side in program baseline; do
 done
 "$program" >/dev/null 2>&1 &
 check_pid=$!
-xdotool search --sync --onlyvisible --name "^$program_title" >/dev/null
+# A window manager's own windows may vanish while xdotool looks at them.
+for attempt in 1 2 3; do
+  xdotool search --sync --onlyvisible --name "^$program_title" >/dev/null 2>&1 && break
+  [ "$attempt" -lt 3 ] || { echo "no visible window \"$program_title\"" >&2; exit 1; }
+done
 kill "$check_pid"
 wait "$check_pid" 2>/dev/null || true
 

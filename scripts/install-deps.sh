@@ -35,8 +35,9 @@ group_packages() {
       lintian man-db groff
     ;;
   desktop)
-    echo xvfb xauth imagemagick xdotool x11-utils openbox at-spi2-core python3-pyatspi \
-      dbus-x11 weston qt6-wayland
+    echo xvfb xauth imagemagick xdotool wmctrl x11-utils x11-xserver-utils openbox \
+      at-spi2-core python3-pyatspi dbus-x11 weston qt6-wayland \
+      mutter kwin-x11 kwin-style-breeze xfwm4 kwin-wayland xwayland
     ;;
   analysis) echo clang "libclang-rt-$llvm-dev" valgrind ;;
   tools) echo python3 python3-mpmath clang-format ;;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs the program on real desktops: each scenario of tests/desktop starts its
-# own X server with openbox (or weston's headless backend) inside a D-Bus
-# session of its own with the accessibility bus, drives the program with
-# xdotool and AT-SPI and reads the windows from the X server.
+# Runs the program on real desktops: for each desktop, tests/desktop starts an
+# X server with its window manager (or a Wayland compositor) inside a D-Bus
+# session of its own with the accessibility bus, runs its scenarios one after
+# another, each with a program of its own, drives the program with xdotool
+# and AT-SPI and reads the windows from the X server.
 #
 # Usage: scripts/test-desktop.sh [build directory, default build/test]
 set -euo pipefail
@@ -15,28 +16,51 @@ executable=$(realpath "$build/app/Tarsilo10")
 # bytecode in the source tree.
 python=/usr/bin/python3
 export PYTHONDONTWRITEBYTECODE=1
-scenarios=(centred stacking error-dialog close wayland session-end no-display no-options)
-# No scenario may hang the tier. The D-Bus session's and the accessibility
-# registry's start-up chatter is left out of the log.
-per_scenario=90
+# The window managers of Debian's main desktops and openbox on Xvfb, the
+# Wayland sessions of GNOME and KDE Plasma (the program runs on their XWayland
+# server), GNOME's on two monitors of different sizes, weston with Qt's Wayland
+# plugin, and no display at all.
+x_scenarios="centred stacking task-entry error-dialog close session-end no-options"
+desktops=(
+  "openbox:$x_scenarios empty-title"
+  "mutter:$x_scenarios"
+  "kwin:$x_scenarios"
+  "xfwm4:$x_scenarios"
+  "mutter-wayland:$x_scenarios"
+  "kwin-wayland:$x_scenarios"
+  "two-monitors:monitors"
+  "weston:wayland"
+  "none:no-display"
+)
+# No desktop may hang the tier. The D-Bus session's, the accessibility
+# registry's and the compositors' start-up chatter is left out of the log.
+per_desktop=120
 
 start=$(date +%s)
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 failed=()
-for scenario in "${scenarios[@]}"; do
+passed=0
+for entry in "${desktops[@]}"; do
+  desktop=${entry%%:*}
+  read -r -a scenarios <<<"${entry#*:}"
   status=0
-  timeout --kill-after=5 "$per_scenario" \
-    dbus-run-session -- "$python" tests/desktop/run.py "$executable" "$scenario" \
+  timeout --kill-after=5 "$per_desktop" \
+    dbus-run-session -- "$python" tests/desktop/run.py "$executable" "$desktop" "${scenarios[@]}" \
     >"$log" 2>&1 || status=$?
-  grep -v -e 'fd limit' -e 'Activating service' -e 'Successfully activated' \
-    -e 'SpiRegistry daemon' -e 'XDG_RUNTIME_DIR' "$log" || true
+  grep -e '^PASS' -e '^FAIL' -e 'measured:' -e ' up in ' -e 'Error' -e 'Traceback' -e '^  File' "$log" | grep -v 'fd limit' || true
+  passed=$((passed + $(grep -c '^PASS' "$log" || true)))
   if [ "$status" -ne 0 ]; then
-    failed+=("$scenario")
+    failed+=("$desktop")
   fi
 done
-echo "desktop tier: $((${#scenarios[@]} - ${#failed[@]})) of ${#scenarios[@]} scenarios passed in $(($(date +%s) - start)) s"
+total=0
+for entry in "${desktops[@]}"; do
+  read -r -a scenarios <<<"${entry#*:}"
+  total=$((total + ${#scenarios[@]}))
+done
+echo "desktop tier: $passed of $total scenarios passed on ${#desktops[@]} desktops in $(($(date +%s) - start)) s"
 if [ ${#failed[@]} -gt 0 ]; then
-  echo "failed: ${failed[*]}" >&2
+  echo "failed on: ${failed[*]}" >&2
   exit 1
 fi

@@ -14,6 +14,7 @@
 #include "app/application.h"
 #include "app/application_error.h"
 #include "app/application_title.h"
+#include "app/platform_choice.h"
 #include "app/program.h"
 #include "calc/decimal_mark.h"
 #include "calc/errors.h"
@@ -22,6 +23,7 @@
 #include "ui/Info.h"
 #include "ui/Tarsilo_V10.h"
 #include "ui/error_reporting.h"
+#include "ui/utf16_text.h"
 
 using namespace tarsilo;
 using namespace tarsilo::test;
@@ -168,16 +170,15 @@ private slots:
                                           << "Ошибка.";
         QTest::newRow("empty") << ""
                                << "";
-        // The rule looks at the whole message; the dialog shortens the result.
-        QTest::newRow("99 characters: a full stop, nothing cut")
-            << QString(99, 'x') << QString(99, 'x') + ".";
-        QTest::newRow("100 characters and a colon: cut after the full stop")
-            << "a" + QString(98, 'x') + ":"
-            << "a" + QString(48, 'x') + "…" + QString(48, 'x') + ":.";
+        // The rule looks at the whole message; the dialog shortens the result
+        // only where it would not fit on the screen.
+        QTest::newRow("80 characters of field text: shown whole")
+            << "'" + QString(80, 'x') + "' is not a valid floating point value"
+            << "'" + QString(80, 'x') + "' is not a valid floating point value.";
         QTest::newRow("eight line breaks: nothing cut") << "1\n2\n3\n4\n5\n6\n7\n8\n9"
                                                         << "1\n2\n3\n4\n5\n6\n7\n8\n9.";
-        QTest::newRow("nine line breaks: one goes") << "1\n2\n3\n4\n5\n6\n7\n8\n9\n10"
-                                                    << "1\n2\n3\n4\n5…6\n7\n8\n9\n10.";
+        QTest::newRow("nine line breaks: nothing cut either") << "1\n2\n3\n4\n5\n6\n7\n8\n9\n10"
+                                                              << "1\n2\n3\n4\n5\n6\n7\n8\n9\n10.";
     }
     // Through the real dialog, as an escaped error shows it.
     void errorDialogFullStop() {
@@ -187,6 +188,78 @@ private slots:
             CloseMessageBoxOpenedBy([&] { ShowErrorDialog(Exception(message.toStdString())); });
         QVERIFY(dialog.shown);
         QCOMPARE(dialog.text, text);
+    }
+
+    // What does not fit on the screen is cut, and the dialog stays on it.
+    void errorDialogFitsOnTheScreen_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::newRow("a run wider than the screen, ending in a colon")
+            << "a" + QString(3000, 'x') + ":"
+            << "axx"
+            << "xx:.";
+        QTest::newRow("more lines than the screen holds")
+            << QStringLiteral("line\n").repeated(300) + "end"
+            << "line\n"
+            << "line\nend.";
+        QTest::newRow("many words, more lines than the screen holds")
+            << QStringLiteral("word ").repeated(20000) + "end"
+            << "word "
+            << " end.";
+    }
+    void errorDialogFitsOnTheScreen() {
+        QFETCH(QString, message);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        const MessageBoxSeen dialog =
+            CloseMessageBoxOpenedBy([&] { ShowErrorDialog(Exception(message.toStdString())); });
+        QVERIFY(dialog.shown);
+        QVERIFY2(dialog.text.startsWith(start) && dialog.text.endsWith(end),
+                 qPrintable(dialog.text.left(40) + " ... " + dialog.text.right(40)));
+        QCOMPARE(dialog.text.count(QStringLiteral("…")), 1);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(FitsInDialog(Utf16View(dialog.text), DialogTextRoomFor(message, nullptr)));
+        QVERIFY2(screen.contains(dialog.frame),
+                 qPrintable(QStringLiteral("dialog %1x%2 at %3,%4 on a %5x%6 screen")
+                                .arg(dialog.frame.width())
+                                .arg(dialog.frame.height())
+                                .arg(dialog.frame.x())
+                                .arg(dialog.frame.y())
+                                .arg(screen.width())
+                                .arg(screen.height())));
+    }
+
+    // The fitting rule in rooms of a few characters.
+    void fittedForDialog_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("wrapColumns");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("fits on one line") << "abc def" << 7 << 7 << 1 << "abc def";
+        QTest::newRow("wraps at the blank and fits")
+            << "abc def ghi" << 7 << 7 << 2 << "abc def ghi";
+        QTest::newRow("one line more than there is room for")
+            << "abc def ghi" << 7 << 7 << 1 << "abc…ghi";
+        QTest::newRow("an unbroken run wider than the room")
+            << "abcdefghij" << 6 << 6 << 3 << "ab…hij";
+        QTest::newRow("a long run widens the box: fewer lines")
+            << "abcdefgh ab cd ef" << 8 << 4 << 2 << "abcdefgh ab cd ef";
+        QTest::newRow("more lines than the room holds")
+            << "1\n2\n3\n4\n5" << 10 << 10 << 3 << "1\n2…4\n5";
+        QTest::newRow("CR LF is one line break") << "ab\r\ncd" << 5 << 5 << 2 << "ab\r\ncd";
+        QTest::newRow("empty") << "" << 1 << 1 << 1 << "";
+    }
+    void fittedForDialog() {
+        QFETCH(QString, text);
+        QFETCH(int, columns);
+        QFETCH(int, wrapColumns);
+        QFETCH(int, lines);
+        QFETCH(QString, shown);
+        const DialogTextRoom room{std::size_t(columns), std::size_t(wrapColumns),
+                                  std::size_t(lines)};
+        QCOMPARE(FromUtf16(tarsilo::FittedForDialog(Utf16View(text), room)), shown);
     }
 
     // --- the shortening, with small limits that show every cut ---
@@ -205,6 +278,8 @@ private slots:
         QTest::newRow("line breaks of every kind")
             << QStringLiteral("a\rb\u2028c\u2029d\ne") << 100 << 2 << "a\rb…d\ne";
         QTest::newRow("no line break allowed") << "ab\ncd\nef" << 100 << 0 << "ab…ef";
+        QTest::newRow("odd line-break limit: the end gets the extra one")
+            << "1\n2\n3\n4\n5\n6" << 100 << 3 << "1\n2…4\n5\n6";
         QTest::newRow("both limits") << "12\n34\n56\n78\n90\nab" << 9 << 2 << "12\n3…0\nab";
         QTest::newRow("pair of surrogates at the start's cut")
             << QStringLiteral("a𝐀cdefghij") << 6 << 8 << "a…hij";
@@ -356,24 +431,49 @@ private slots:
     }
 
     // The reference window is a top-level window of its own, yet the program
-    // is minimised and restored as a whole.
+    // is minimised and restored as a whole; what the user put away between
+    // two rounds stays away.
+    void minimisingTheMainWindowTakesTheReferenceWindowAlong_data() {
+        QTest::addColumn<QString>("betweenRounds");
+        QTest::addColumn<bool>("backAfterSecondRound");
+        QTest::newRow("left open") << "" << true;
+        QTest::newRow("closed by the user between two rounds") << "close" << false;
+        QTest::newRow("minimised on its own between two rounds") << "minimise" << false;
+    }
     void minimisingTheMainWindowTakesTheReferenceWindowAlong() {
-        bool minimisedTogether = false;
-        bool restoredTogether = false;
+        QFETCH(QString, betweenRounds);
+        QFETCH(bool, backAfterSecondRound);
+        struct Round {
+            bool gone = false;
+            bool back = false;
+        };
+        Round first;
+        Round second;
+        const auto onScreen = [] { return fInfo->isVisible() && !fInfo->isMinimized(); };
+        const auto round = [&](Round& seen, int waitForBackMs) {
+            fTarsilo_main->showMinimized();
+            seen.gone = QTest::qWaitFor([&] { return !onScreen(); });
+            fTarsilo_main->showNormal();
+            seen.back = QTest::qWaitFor(onScreen, waitForBackMs);
+        };
         QTimer::singleShot(0, [&] {
             QVERIFY(QTest::qWaitForWindowActive(fTarsilo_main));
             fInfo->Show();
             QVERIFY(QTest::qWaitForWindowExposed(fInfo));
-            fTarsilo_main->showMinimized();
-            minimisedTogether = QTest::qWaitFor([] { return fInfo->isMinimized(); });
-            fTarsilo_main->showNormal();
-            restoredTogether =
-                QTest::qWaitFor([] { return fInfo->isVisible() && !fInfo->isMinimized(); });
+            round(first, 5000);
+            if (betweenRounds == "close")
+                fInfo->close();
+            else if (betweenRounds == "minimise")
+                fInfo->showMinimized();
+            // Coming back would happen at once: a short wait tells it.
+            round(second, backAfterSecondRound ? 5000 : 300);
             fTarsilo_main->close();
         });
         QCOMPARE(RunLimited(CreateForms), 0);
-        QVERIFY(minimisedTogether);
-        QVERIFY(restoredTogether);
+        QVERIFY(first.gone);
+        QVERIFY(first.back);
+        QVERIFY(second.gone);
+        QCOMPARE(second.back, backAfterSecondRound);
     }
 
     // --- errors that escape an event handler ---
@@ -429,6 +529,37 @@ private slots:
         QCOMPARE(announced->role(), QAccessible::Window);
         QVERIFY(!window->windowTitle().isEmpty());
         QCOMPARE(announced->text(QAccessible::Name), window->windowTitle());
+    }
+
+    // --- the windowing system ---
+
+    void platformChoice_data() {
+        QTest::addColumn<QByteArray>("qpaPlatform");
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("chosen");
+        QTest::newRow("Wayland session with XWayland: X11 first")
+            << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
+            << QByteArray("xcb;wayland");
+        QTest::newRow("Wayland without an X server: Qt's own choice")
+            << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray();
+        QTest::newRow("X11 session")
+            << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray();
+        QTest::newRow("the user's choice stays")
+            << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray();
+        QTest::newRow("empty variables count as unset")
+            << QByteArray("") << QByteArray("wayland-0") << QByteArray("") << QByteArray();
+    }
+    void platformChoice() {
+        QFETCH(QByteArray, qpaPlatform);
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, chosen);
+        const auto value = [](const QByteArray& text) {
+            return text.isNull() ? nullptr : text.constData();
+        };
+        QCOMPARE(PreferredPlatform(value(qpaPlatform), value(waylandDisplay), value(display)),
+                 chosen);
     }
 
     // --- the regional decimal mark ---

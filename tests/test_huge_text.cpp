@@ -11,6 +11,7 @@
 #include "calc/number_text.h"
 #include "tests/main_window_fixture.h"
 #include "ui/error_reporting.h"
+#include "ui/utf16_text.h"
 
 using namespace tarsilo;
 using namespace tarsilo::test;
@@ -37,7 +38,7 @@ QString ExpectedDialogText(const QString& fieldText) {
     try {
         ParseNumber(TrimBlanks(text));
     } catch (const EConvertError& error) {
-        return ShortenedForDialog(ErrorDialogText(QString::fromStdString(error.Message())));
+        return FittedForDialog(ErrorDialogText(QString::fromStdString(error.Message())));
     }
     return {};
 }
@@ -81,38 +82,43 @@ private slots:
         QCOMPARE(watchdog_->UnexpectedDialogs(), 0);
     }
 
-    // --- the dialog's own limits on long messages ---
+    // --- long messages cut to what fits on the screen ---
 
     void longMessagesKeepStartAndEnd_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("whole");
         const QString suffix = QStringLiteral("' is not a valid floating point value");
         QTest::newRow("a million digits") << "'" + QString(Million, '9') + suffix << "'999"
-                                          << "999" + suffix + ".";
+                                          << "999" + suffix + "." << false;
         QTest::newRow("a million line breaks")
             << "'1" + QString(Million, '\n') + "2" + suffix << "'1"
-            << "2" + suffix + ".";
+            << "2" + suffix + "." << false;
         QTest::newRow("ends in a parenthesis: no full stop") << "(" + QString(5000, 'x') + ")"
                                                              << "(xx"
-                                                             << "xx)";
+                                                             << "xx)" << false;
         QTest::newRow("ends in a colon: a full stop") << QString(5000, 'x') + ":"
                                                       << "xx"
-                                                      << "x:.";
-        QTest::newRow("just short enough") << QString(DialogTextMaxCharacters - 1, 'a')
-                                           << QString(DialogTextMaxCharacters - 1, 'a') << "a.";
+                                                      << "x:." << false;
+        QTest::newRow("short enough") << QString(60, 'a') << QString(60, 'a') << "a." << true;
+        QTest::newRow("many words on many lines")
+            << QStringLiteral("a few words ").repeated(40) + "end"
+            << "a few words a few"
+            << "words end." << true;
     }
     void longMessagesKeepStartAndEnd() {
         QFETCH(QString, message);
         QFETCH(QString, start);
         QFETCH(QString, end);
-        const QString shown = ShortenedForDialog(ErrorDialogText(message));
-        QVERIFY2(shown.size() <= DialogTextMaxCharacters,
-                 qPrintable(QString::number(shown.size())));
-        QVERIFY(LineBreaks(shown) <= DialogTextMaxLineBreaks);
+        QFETCH(bool, whole);
+        const QString shown = FittedForDialog(ErrorDialogText(message));
+        const DialogTextRoom room = DialogTextRoomFor(message, nullptr);
+        QVERIFY(FitsInDialog(Utf16View(shown), room));
+        QVERIFY(std::size_t(LineBreaks(shown)) < room.lines);
         QVERIFY(shown.startsWith(start));
         QVERIFY(shown.endsWith(end));
-        QCOMPARE(shown.count(Ellipsis), message.size() + 1 > DialogTextMaxCharacters ? 1 : 0);
+        QCOMPARE(shown.count(Ellipsis), whole ? 0 : 1);
     }
 
     // --- a million characters in a field of the real window ---

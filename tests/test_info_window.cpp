@@ -326,6 +326,12 @@ void TestInfoWindow::followsTheActiveMonitor_data() {
     QTest::newRow("window off every monitor goes from the nearest")
         << sideBySide << QRect(QPoint(-900, 51), size) << QRect(2000, 300, 742, 390)
         << QPoint(1920 - 900, 51);
+    // Below a wide, short monitor and a narrow one under it: the nearest is
+    // the one whose bottom is nearest, whatever the monitors' widths.
+    const QList<QRect> wideOverNarrow{QRect(0, 0, 2000, 500), QRect(0, 500, 300, 500)};
+    QTest::newRow("off every monitor vertically, monitors not square: goes from the nearest")
+        << wideOverNarrow << QRect(50, 2500, 100, 100) << QRect(500, 100, 742, 390)
+        << QPoint(50, 400);
     const QRect sameSize(1920, 0, 1920, 1080);
     QTest::newRow("off every monitor, as near to two: goes from the first")
         << QList<QRect>{left, sameSize} << QRect(QPoint(1600, 1180), size)

@@ -96,22 +96,29 @@ void TestJpegPicture::decodesOnceIntoTheScreensFormat_data() {
     QTest::addColumn<Colour>("colour");
     QTest::addColumn<JpegPicture::Display>("display");
     QTest::addColumn<QImage::Format>("format");
+    QTest::addColumn<qreal>("devicePixelRatio");
     using D = JpegPicture::Display;
     QTest::newRow("grey on true colour")
-        << Colour::Grey << D::TrueColour << QImage::Format_Indexed8;
-    QTest::newRow("grey on a palette") << Colour::Grey << D::Palette << QImage::Format_Indexed8;
-    QTest::newRow("colour on true colour") << Colour::Rgb << D::TrueColour << QImage::Format_RGB888;
-    QTest::newRow("colour on a palette") << Colour::Rgb << D::Palette << QImage::Format_Indexed8;
+        << Colour::Grey << D::TrueColour << QImage::Format_Indexed8 << 1.0;
+    QTest::newRow("grey on a palette")
+        << Colour::Grey << D::Palette << QImage::Format_Indexed8 << 1.0;
+    QTest::newRow("colour on true colour")
+        << Colour::Rgb << D::TrueColour << QImage::Format_RGB888 << 1.0;
+    QTest::newRow("colour on a palette")
+        << Colour::Rgb << D::Palette << QImage::Format_Indexed8 << 1.0;
+    QTest::newRow("grey at twice the pixel size for a dense screen")
+        << Colour::Grey << D::TrueColour << QImage::Format_Indexed8 << 2.0;
 }
 
 void TestJpegPicture::decodesOnceIntoTheScreensFormat() {
     QFETCH(Colour, colour);
     QFETCH(JpegPicture::Display, display);
     QFETCH(QImage::Format, format);
+    QFETCH(qreal, devicePixelRatio);
     // An odd width pads every row of the decoded image: a decoder that
     // ignored the padding would slant the bar.
     const QSize size(285, 139);
-    JpegPicture picture(CompressJpeg(TestPattern(size, colour)));
+    JpegPicture picture(CompressJpeg(TestPattern(size, colour)), devicePixelRatio);
 
     for (int paint = 0; paint < 3; ++paint)
         picture.Decode(display);
@@ -120,6 +127,8 @@ void TestJpegPicture::decodesOnceIntoTheScreensFormat() {
     const QImage& image = picture.Image();
     QCOMPARE(image.size(), size);
     QCOMPARE(image.format(), format);
+    // The decoded image itself draws at the picture's ratio.
+    QCOMPARE(image.devicePixelRatio(), devicePixelRatio);
     if (format == QImage::Format_Indexed8) {
         QVERIFY(image.colorCount() > 1);
         QVERIFY(image.colorCount() <= 236);

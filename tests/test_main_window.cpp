@@ -185,6 +185,24 @@ private slots:
         QCOMPARE(fixture_.Text("eL"), "1");
     }
 
+    void theWholeShapeBoxTakesTheClick_data() {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<bool>("rightEnd");
+        QTest::newRow("Цилиндр, past the end of its caption") << "rbCyl" << true;
+        QTest::newRow("Шар, past the end of its caption") << "rbBall" << true;
+        QTest::newRow("Цилиндр, the bottom-left corner of its box") << "rbCyl" << false;
+    }
+    void theWholeShapeBoxTakesTheClick() {
+        QFETCH(QString, selector);
+        QFETCH(bool, rightEnd);
+        fixture_.Click(selector == "rbCyl" ? "rbBall" : "rbCyl");
+        QRadioButton* radio = fixture_.Radio(selector);
+        const QPoint at = rightEnd ? QPoint(radio->width() - 2, radio->height() / 2)
+                                   : QPoint(1, radio->height() - 2);
+        QTest::mouseClick(radio, Qt::LeftButton, {}, at);
+        QVERIFY(radio->isChecked());
+    }
+
     void clickingTheSelectedShapeDoesNothing() {
         fixture_.Click("bCalc");
         fixture_.SetText("eReady", "typed");
@@ -344,7 +362,8 @@ private slots:
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
         QVERIFY(window->windowTitle().startsWith("Tarsilo V1.0 ("));
         QVERIFY(window->windowTitle().endsWith(")"));
-        QVERIFY(!window->windowIcon().pixmap(32, 32).isNull());
+        // Given once the window is on the screen.
+        QTRY_VERIFY(!window->windowIcon().pixmap(32, 32).isNull());
         QVERIFY(fixture_.Radio("rbBall")->isChecked() && !fixture_.Radio("rbCyl")->isChecked());
         QVERIFY(fixture_.Button("bCalc")->isDefault());
         for (const QLineEdit* edit : window->findChildren<QLineEdit*>()) {

@@ -170,7 +170,7 @@ Expectation ExpectCalculation(const Screen& before, BodyShape shape, Screen& aft
         EvaluateModel(expected.inputs, shape, expected.results);
     } catch (const Exception& error) {
         expected.dialogText =
-            ShortenedForDialog(ErrorDialogText(QString::fromStdString(error.Message())));
+            FittedForDialog(ErrorDialogText(QString::fromStdString(error.Message())));
         return expected;
     }
     const CalcResults& r = expected.results;

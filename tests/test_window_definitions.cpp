@@ -56,7 +56,7 @@ const char* QtClassOf(ControlKind kind) {
     case ControlKind::CloseButton:
         return "tarsilo::CloseButton";
     case ControlKind::RadioButton:
-        return "QRadioButton";
+        return "tarsilo::ShapeSelector";
     case ControlKind::Picture:
         return "tarsilo::PictureBox";
     }

@@ -6,11 +6,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "calc/errors.h"
 #include "ui/monitor_placement.h"
 #include "ui/window_accessibility.h"
+#include "ui/window_placement.h"
 #include "ui/window_style.h"
+#include "ui/x11_window_hints.h"
 #include "ui_Info.h"
 
 // Resources compiled into a static library are registered by hand.
@@ -102,13 +105,37 @@ void TfInfo::ScaleToScreen() {
 
 void TfInfo::Show() {
     if (!isVisible()) {
-        const QWidget* active = QApplication::activeWindow();
-        if (active && active != this)
-            move(FollowActiveMonitor(frameGeometry(), active->frameGeometry(), MonitorRects()));
+        FollowActiveMonitor();
         show();
+    } else if (isMinimized()) {
+        showNormal();
     }
     raise();
     activateWindow();
+}
+
+void TfInfo::FollowActiveMonitor() {
+    const QWidget* active = QApplication::activeWindow();
+    if (!active || active == this)
+        return;
+    const QList<QRect> monitors = MonitorRects();
+    const QRect activeOuter = active->frameGeometry();
+    if (MonitorOf(frameGeometry(), monitors) == MonitorOf(activeOuter, monitors))
+        return;
+    // The pull-back keeps the whole frame on the monitor, so the frame is
+    // needed before the window is shown there.
+    const QPoint corner = pos();
+    const QSize client = size();
+    PlaceByFrame(this, [=](QMargins frame) {
+        return tarsilo::FollowActiveMonitor(QRect(corner, client.grownBy(frame)), activeOuter,
+                                            monitors);
+    });
+}
+
+void TfInfo::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        KeepOffTaskBar(this);
+    QWidget::showEvent(event);
 }
 
 void TfInfo::closeEvent(QCloseEvent* event) {

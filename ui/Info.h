@@ -25,16 +25,21 @@ public:
     ~TfInfo() override;
 
     // Makes a hidden window visible where it last stood (first at its designed
-    // place), on the active window's monitor; a visible one is not moved. Then
-    // raises and activates it. Never blocks.
+    // place), on the active window's monitor; a visible one is not moved, a
+    // minimised one is restored. Then raises and activates it. Never blocks.
     void Show();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The window has no task entry of its own: the program's is the main
+    // window's.
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void LoadPictures();
+    // Moves the hidden window onto the active window's monitor, frame and all.
+    void FollowActiveMonitor();
     void ScaleToScreen();
 
     std::unique_ptr<::Ui::TfInfo> ui_;

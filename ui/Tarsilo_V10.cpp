@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QTimer>
 
 #include "calc/program_records.h"
 #include "commands/main_commands.h"
@@ -67,7 +68,6 @@ TfTarsilo_main::TfTarsilo_main(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(WindowIcon());
     ExposeAsWindow(staticMetaObject);
     ApplyControlKinds();
     ScaleToScreen();
@@ -157,6 +157,17 @@ void TfTarsilo_main::BindEvents() {
         if (checked)
             rbCylClick();
     });
+}
+
+void TfTarsilo_main::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // A window manager reads and scales the icon while it takes the window
+    // on, which delays the window's first appearance by milliseconds; given
+    // once the window is on the screen, the icon follows a moment later.
+    if (!iconGiven_) {
+        iconGiven_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(WindowIcon()); });
+    }
 }
 
 void TfTarsilo_main::showEvent(QShowEvent* event) {

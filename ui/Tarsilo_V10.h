@@ -27,6 +27,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void bCalcClick();
@@ -44,6 +45,7 @@ private:
     WidgetFields fields_;
     std::function<void()> infoCommand_;
     bool placed_ = false;
+    bool iconGiven_ = false;
 };
 
 // The main window of the program; set and cleared by the application shell.

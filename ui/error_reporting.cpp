@@ -1,18 +1,22 @@
 #include "ui/error_reporting.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QSet>
 #include <QStyleFactory>
 #include <QWidget>
 
 #include "calc/errors.h"
-#include "ui/frame_extents.h"
 #include "ui/utf16_text.h"
+#include "ui/window_placement.h"
+#include "ui/x11_window_hints.h"
 
 namespace tarsilo {
 
@@ -51,11 +55,23 @@ QStyle* MessageBoxStyleOfApplication() {
     return style;
 }
 
-// Centres itself once its size is final, which is only known when it shows.
+// What a message box takes of the screen besides its text: frame, icon,
+// margins and, in height, also the title bar and the button row.
+constexpr int DialogChromeWidth = 120;
+constexpr int DialogChromeHeight = 140;
+// How much of a text's start and of its end is measured for its widest character.
+constexpr qsizetype CharactersSampled = 2000;
+
+std::optional<QString> errorDialogCaption;
+
+// Centres itself by its frame once its size is final, which is only known
+// when it shows.
 class CentredMessageBox : public QMessageBox {
 public:
-    CentredMessageBox(const QString& caption, const QString& text, QScreen* screen)
-        : QMessageBox(QMessageBox::NoIcon, caption, text, QMessageBox::Ok), screen_(screen) {
+    CentredMessageBox(const QString& caption, const QString& text, QScreen* screen,
+                      TaskEntry taskEntry)
+        : QMessageBox(QMessageBox::NoIcon, caption, text, QMessageBox::Ok), screen_(screen),
+          taskEntry_(taskEntry) {
         setStyle(MessageBoxStyleOfApplication());
         setIcon(QMessageBox::Critical);
     }
@@ -63,17 +79,26 @@ public:
 protected:
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event);
+        // Qt would show the program's file name for an empty title.
+        if (windowTitle().isEmpty())
+            ShowEmptyTitle(this);
+        if (taskEntry_ == TaskEntry::MainWindows)
+            KeepOffTaskBar(this);
         QScreen* screen = screen_ ? screen_.data() : QGuiApplication::primaryScreen();
         if (!screen)
             return;
-        const QMargins unknown = UnknownFrame(this);
-        QRect frame = frameGeometry().marginsAdded(unknown);
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft() + QPoint(unknown.left(), unknown.top()));
+        const QRect area = screen->availableGeometry();
+        const QSize client = size();
+        PlaceByFrame(this, [area, client](QMargins frame) {
+            QRect outer(QPoint(), client.grownBy(frame));
+            outer.moveCenter(area.center());
+            return outer.topLeft();
+        });
     }
 
 private:
     QPointer<QScreen> screen_;
+    TaskEntry taskEntry_;
 };
 
 } // namespace
@@ -82,6 +107,45 @@ QString ShortenedForDialog(const QString& text, qsizetype maxCharacters, int max
     return FromUtf16(tarsilo::ShortenedForDialog(
         Utf16View(text), static_cast<std::size_t>(std::max<qsizetype>(maxCharacters, 0)),
         static_cast<std::size_t>(std::max(maxLineBreaks, 0))));
+}
+
+DialogTextRoom DialogTextRoomFor(const QString& text, const QScreen* screen) {
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QFontMetrics metrics(QApplication::font("QMessageBoxLabel"));
+    // A column is as wide as the widest character at the text's start and end,
+    // which is what a shortened text keeps.
+    int character = std::max(metrics.averageCharWidth(), 1);
+    QSet<QChar> measured;
+    const QString sample = text.left(CharactersSampled) + text.right(CharactersSampled);
+    for (const QChar c : sample) {
+        if (!measured.contains(c)) {
+            measured.insert(c);
+            character = std::max(character, metrics.horizontalAdvance(c));
+        }
+    }
+    // A message box wraps its text at half the screen's width (500 pixels at
+    // most) and widens to a longer unbroken run up to its hard limit; its
+    // frame, icon, margins and button take the rest.
+    const int wide = area.width() <= 1024 ? area.width() : std::min(area.width() - 480, 1000);
+    const int columns = (wide - DialogChromeWidth) / character;
+    const int wrapColumns = (std::min(area.width() / 2, 500) - DialogChromeWidth) / character;
+    const int lines = (area.height() - DialogChromeHeight) / std::max(metrics.lineSpacing(), 1);
+    return {std::size_t(std::max(columns, 1)), std::size_t(std::max(wrapColumns, 1)),
+            std::size_t(std::max(lines, 1))};
+}
+
+QString FittedForDialog(const QString& text, const QScreen* screen) {
+    return FromUtf16(tarsilo::FittedForDialog(Utf16View(text), DialogTextRoomFor(text, screen)));
+}
+
+void SetErrorDialogCaption(const QString& caption) {
+    errorDialogCaption = caption;
+}
+
+QString ErrorDialogCaption() {
+    return errorDialogCaption.value_or(QGuiApplication::applicationDisplayName());
 }
 
 QString ErrorDialogText(const QString& message) {
@@ -95,9 +159,9 @@ QString ErrorMessage(const std::exception& error) {
 }
 
 void ShowStopMessage(const QString& caption, const QString& text, QScreen* screen,
-                     const QString& objectName) {
+                     const QString& objectName, TaskEntry taskEntry) {
     // No parent: the box belongs to the application, not to a window.
-    CentredMessageBox box(caption, text, screen);
+    CentredMessageBox box(caption, text, screen, taskEntry);
     box.setObjectName(objectName);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
@@ -106,10 +170,11 @@ void ShowStopMessage(const QString& caption, const QString& text, QScreen* scree
 
 void ShowErrorDialog(const std::exception& error) {
     const QPointer<QWidget> active = QApplication::activeWindow();
+    QScreen* screen = active ? active->screen() : nullptr;
     // The full-stop rule looks at the whole message, before it is shortened.
-    ShowStopMessage(QGuiApplication::applicationDisplayName(),
-                    ShortenedForDialog(ErrorDialogText(ErrorMessage(error))),
-                    active ? active->screen() : nullptr, QStringLiteral("ErrorDialog"));
+    ShowStopMessage(ErrorDialogCaption(),
+                    FittedForDialog(ErrorDialogText(ErrorMessage(error)), screen), screen,
+                    QStringLiteral("ErrorDialog"), TaskEntry::MainWindows);
     if (active) {
         active->raise();
         active->activateWindow();

@@ -1,6 +1,10 @@
 #pragma once
 // The size of the frame and title bar that the window manager puts around a
-// window, known before the window is first shown.
+// window, known before the window is first shown where the window manager
+// tells it, and as soon as it sets it otherwise.
+
+#include <functional>
+#include <optional>
 
 #include <QMargins>
 
@@ -8,16 +12,24 @@ class QWidget;
 
 namespace tarsilo {
 
-// Asks an X11 window manager for the frame extents of the window it will give
-// this (created, not yet mapped) top-level window, and waits a moment for the
-// answer, in the window's logical pixels. No frame (zero margins) when there
-// is no X11 window manager, when it does not answer such requests, or on
-// other platforms, where the window system places the window itself.
-QMargins FrameExtentsBeforeMapping(const QWidget* window);
+// Asks an X11 window manager for the frame extents it will give this created,
+// not yet mapped, top-level window, and returns at once: the answer is there
+// by the time the window is shown. Does nothing where the manager does not
+// answer such requests, and on other platforms.
+void RequestFrameExtents(const QWidget* window);
 
-// The part of the window's frame that the window system does not know yet:
-// all of it before the first showing, none once the window is framed. Qt
-// places such a window by its client area.
-QMargins UnknownFrame(const QWidget* window);
+// The window's frame in its logical pixels: the one Qt knows once the window
+// is framed, else the extents an X11 window manager has set on it. When the
+// manager answers requests and has not answered yet, asks and waits a moment.
+// Nothing while the frame is not known: a manager that sets the extents only
+// once it manages the window (kwin), no window manager, or no X11, where the
+// window system places windows itself.
+std::optional<QMargins> KnownFrameExtents(const QWidget* window);
+
+// Calls `known` once, with the frame, after the X11 window manager has set
+// the extents of this created window, and returns true; false, and `known` is
+// never called, where no window manager that sets them runs (or no X11).
+// Never called after the window is destroyed.
+bool WhenFrameExtentsSet(QWidget* window, std::function<void(QMargins)> known);
 
 } // namespace tarsilo

@@ -1,7 +1,9 @@
 #include "ui/window_placement.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include "common/monitor_geometry.h"
@@ -9,21 +11,62 @@
 
 namespace tarsilo {
 
+namespace {
+
+// How long a window may stay unseen while its window manager has not told its
+// frame.
+constexpr int FrameWaitMilliseconds = 500;
+
+// Qt places a window that it has created by its client area.
+void PlaceClientArea(QWidget* window, QMargins frame, QPoint outerCorner) {
+    window->setGeometry(QRect(outerCorner + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+} // namespace
+
 QPoint DesktopCentredPosition(QSize desktop, QSize window) {
     const Point corner = DesktopCentredPosition(Size{desktop.width(), desktop.height()},
                                                 Size{window.width(), window.height()});
     return {corner.x, corner.y};
 }
 
+void PlaceByFrame(QWidget* window, std::function<QPoint(QMargins frame)> outerCorner) {
+    window->winId();
+    if (const std::optional<QMargins> frame = KnownFrameExtents(window)) {
+        PlaceClientArea(window, *frame, outerCorner(*frame));
+        return;
+    }
+    PlaceClientArea(window, QMargins(), outerCorner(QMargins()));
+    const QPointer<QWidget> guarded(window);
+    const bool watched = WhenFrameExtentsSet(
+        window, [guarded, outerCorner = std::move(outerCorner)](QMargins frame) {
+            if (!guarded)
+                return;
+            if (!frame.isNull())
+                PlaceClientArea(guarded, frame, outerCorner(frame));
+            guarded->setWindowOpacity(1);
+        });
+    if (watched) {
+        // The window manager shows the window before it tells the frame; until
+        // the window stands in its place it is not seen (where the window
+        // manager composites), and it is seen after a moment in any case.
+        window->setWindowOpacity(0);
+        QTimer::singleShot(FrameWaitMilliseconds, window, [guarded] {
+            if (guarded)
+                guarded->setWindowOpacity(1);
+        });
+    }
+}
+
 void CentreOnDesktop(QWidget* window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QMargins frame = UnknownFrame(window);
-    const QSize outer = window->frameGeometry().size().grownBy(frame);
-    const QPoint corner = DesktopCentredPosition(screen->virtualGeometry().size(), outer);
-    // A window without a known frame is placed by its client area.
-    window->move(corner + QPoint(frame.left(), frame.top()));
+    const QSize desktop = screen->virtualGeometry().size();
+    const QSize client = window->size();
+    PlaceByFrame(window, [desktop, client](QMargins frame) {
+        return DesktopCentredPosition(desktop, client.grownBy(frame));
+    });
 }
 
 } // namespace tarsilo

@@ -7,7 +7,10 @@
 // It connects and subscribes before it prints "ready", so a program started
 // after that line cannot map its window unseen. Without a window manager the
 // program's top-level windows are children of the root window, whose
-// substructure events report each map as it happens.
+// substructure events report each map as it happens. A window manager maps
+// its frame around the program's window instead, the window itself already
+// mapped inside: the frame's map is the moment the window appears, and the
+// title is looked for in the frame's descendants.
 
 #include <poll.h>
 
@@ -43,6 +46,32 @@ std::string Title(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t 
         return {};
     const auto* text = static_cast<const char*>(xcb_get_property_value(reply.get()));
     return std::string(text, static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
+}
+
+std::string TitleOf(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmName,
+                    xcb_atom_t utf8String) {
+    std::string title = Title(connection, window, netWmName, utf8String);
+    return title.empty() ? Title(connection, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING) : title;
+}
+
+// Whether the window or one of its descendants (a frame's client) has a
+// title that starts with the prefix.
+bool Titled(xcb_connection_t* connection, xcb_window_t window, const std::string& prefix,
+            xcb_atom_t netWmName, xcb_atom_t utf8String, int depth = 0) {
+    if (TitleOf(connection, window, netWmName, utf8String).compare(0, prefix.size(), prefix) == 0)
+        return true;
+    if (depth == 3)
+        return false;
+    const XcbReply<xcb_query_tree_reply_t> tree(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr));
+    if (!tree)
+        return false;
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+        if (Titled(connection, children[i], prefix, netWmName, utf8String, depth + 1))
+            return true;
+    }
+    return false;
 }
 
 long long NowMicros() {
@@ -89,10 +118,7 @@ int main(int argc, char* argv[]) {
             continue;
         const long long mappedAt = NowMicros();
         const xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t*>(event.get())->window;
-        std::string title = Title(connection, window, netWmName, utf8String);
-        if (title.empty())
-            title = Title(connection, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING);
-        if (title.compare(0, prefix.size(), prefix) == 0) {
+        if (Titled(connection, window, prefix, netWmName, utf8String)) {
             std::printf("%lld.%06lld\n", mappedAt / 1000000, mappedAt % 1000000);
             return 0;
         }

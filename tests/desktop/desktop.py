@@ -8,6 +8,7 @@ fixed time.
 
 import os
 import re
+import shlex
 import shutil
 import subprocess
 import tempfile
@@ -116,8 +117,29 @@ class Desktop:
         return False
 
 
+# The window managers of Debian's main desktops, and openbox. Each is started
+# on an X server of its own, without a session manager or a compositor.
+WINDOW_MANAGERS = {
+    "openbox": ["openbox"],
+    "mutter": ["mutter", "--x11", "--replace", "--sm-disable"],
+    "kwin": ["kwin_x11", "--replace"],
+    "xfwm4": ["xfwm4", "--replace", "--compositor=off", "--sm-client-disable"],
+}
+
+
 class XDesktop(Desktop):
-    """Xvfb with openbox."""
+    """Xvfb with a window manager."""
+
+    def __init__(self, window_manager="openbox"):
+        super().__init__()
+        self.window_manager_name = window_manager
+        self.window_manager = None
+        # Each window manager writes its settings and caches afresh.
+        self.home = tempfile.mkdtemp(prefix="tarsilo-desktop-")
+        for variable, folder in (("XDG_CONFIG_HOME", "config"), ("XDG_CACHE_HOME", "cache"),
+                                 ("XDG_DATA_HOME", "data")):
+            self.env[variable] = os.path.join(self.home, folder)
+            os.makedirs(self.env[variable])
 
     def set_up(self):
         read_end, write_end = os.pipe()
@@ -128,22 +150,33 @@ class XDesktop(Desktop):
         with os.fdopen(read_end) as display:
             number = display.readline().strip()
         check(number, "Xvfb did not start")
-        self.env["DISPLAY"] = f":{number}"
+        self.use_display(f":{number}")
         self.env["QT_QPA_PLATFORM"] = "xcb"
-        os.environ["DISPLAY"] = self.env["DISPLAY"]
+        # kwin's global shortcuts service, started by D-Bus, needs the display.
+        subprocess.run(["dbus-update-activation-environment", "DISPLAY"], env=self.env,
+                       check=True, capture_output=True)
+        poll("the window manager", self.window_manager_running)
+
+    def use_display(self, display):
+        self.env["DISPLAY"] = display
+        os.environ["DISPLAY"] = display
         poll("the X server", lambda: subprocess.run(
             ["xdpyinfo"], env=self.env, capture_output=True).returncode == 0)
-        self.window_manager = None
-        poll("the window manager", self.window_manager_running)
 
     def window_manager_running(self):
         # A window manager that lost a race with the new server ends at once:
         # it starts again.
         if self.window_manager is None or not self.window_manager.running():
-            self.window_manager = self.start(["openbox"], stdout=subprocess.DEVNULL,
+            self.window_manager = self.start(WINDOW_MANAGERS[self.window_manager_name],
+                                             stdout=subprocess.DEVNULL,
                                              stderr=subprocess.DEVNULL)
             return False
         return self.root_property("_NET_SUPPORTING_WM_CHECK")
+
+    def __exit__(self, *exc):
+        super().__exit__(*exc)
+        shutil.rmtree(self.home, ignore_errors=True)
+        return False
 
     def x(self, *args):
         return subprocess.run(args, env=self.env, check=True, capture_output=True,
@@ -162,8 +195,50 @@ class XDesktop(Desktop):
         return [v.strip().strip('"') for v in values.split(",") if v.strip()]
 
     def stacking(self):
-        """Client windows from bottom to top."""
-        return [int(w, 16) for w in self.root_property("_NET_CLIENT_LIST_STACKING")]
+        """Client windows from bottom to top, in the X server's own stacking
+        order (xfwm4 leaves _NET_CLIENT_LIST_STACKING empty for a while)."""
+        clients = [int(w, 16) for w in self.root_property("_NET_CLIENT_LIST")]
+        order = []
+        top_level = None
+        for line in self.x("xwininfo", "-root", "-tree").splitlines():
+            found = re.match(r"^( +)(0x[0-9a-f]+) ", line)
+            if not found:
+                continue
+            depth, window = len(found.group(1)), int(found.group(2), 16)
+            if top_level is None or depth <= top_level[0]:
+                top_level = (depth, len(order))
+                order.append([])
+            order[top_level[1]].append(window)
+        # xwininfo lists the top-level windows from the top down.
+        stack = []
+        for family in reversed(order):
+            stack += [w for w in family if w in clients]
+        return stack
+
+    def task_entries(self):
+        """The windows a task bar lists: managed, not kept off the task bar,
+        ordinary windows or dialogs that belong to no other window."""
+        entries = []
+        for window in (int(w, 16) for w in self.root_property("_NET_CLIENT_LIST")):
+            if "_NET_WM_STATE_SKIP_TASKBAR" in self.property(window, "_NET_WM_STATE"):
+                continue
+            # The first type listed is the one the window prefers.
+            kind = (self.property(window, "_NET_WM_WINDOW_TYPE") or ["_NET_WM_WINDOW_TYPE_NORMAL"])[0]
+            if kind not in ("_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_DIALOG"):
+                continue
+            if kind == "_NET_WM_WINDOW_TYPE_DIALOG" and self.property(window, "WM_TRANSIENT_FOR"):
+                continue
+            entries.append(window)
+        return entries
+
+    def mapped(self, window):
+        return "IsViewable" in self.x("xwininfo", "-id", str(window))
+
+    def on_screen(self, window):
+        """Managed, mapped and not minimised: a compositing window manager
+        keeps a minimised window mapped."""
+        return (hex(window) in self.root_property("_NET_CLIENT_LIST") and self.mapped(window)
+                and "_NET_WM_STATE_HIDDEN" not in self.property(window, "_NET_WM_STATE"))
 
     def title(self, window):
         names = self.property(window, "_NET_WM_NAME")
@@ -207,6 +282,10 @@ class XDesktop(Desktop):
         self.x("xdotool", "type", "--delay", "20", text)
 
     def click(self, x, y):
+        # mousemove --sync waits for a motion, which never comes when the
+        # pointer is there already (a scenario before clicked the same place):
+        # it comes from the corner.
+        self.x("xdotool", "mousemove", "0", "0")
         self.x("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
 
     def describe(self, window):
@@ -234,6 +313,73 @@ class WaylandDesktop(Desktop):
         super().__exit__(*exc)
         shutil.rmtree(self.runtime, ignore_errors=True)
         return False
+
+
+# Wayland compositors of the main desktops, headless, with XWayland. The
+# packaged kwin_wayland carries a file capability that a container without it
+# cannot exec; a copy without it runs (its name must end in kwin_wayland).
+COMPOSITORS = {
+    "mutter-wayland": ["mutter", "--wayland", "--headless", "--virtual-monitor",
+                       f"{SCREEN[0]}x{SCREEN[1]}", "--wayland-display", "wayland-tarsilo"],
+    # A large monitor and, right of it, a small one.
+    "two-monitors": ["mutter", "--wayland", "--headless", "--virtual-monitor", "800x1000",
+                     "--virtual-monitor", "800x600", "--wayland-display", "wayland-tarsilo"],
+    "kwin-wayland": ["{copy}/kwin_wayland", "--virtual", "--width", str(SCREEN[0]), "--height",
+                     str(SCREEN[1]), "--socket", "wayland-tarsilo", "--xwayland",
+                     "--no-lockscreen", "--no-global-shortcuts", "--no-kactivities"],
+}
+
+
+class XWaylandDesktop(XDesktop):
+    """A Wayland session of a main desktop: the compositor with its X server
+    for X11 clients. The program chooses its platform itself, as it does in
+    such a session; the checks read the windows from the X server."""
+
+    def __init__(self, compositor):
+        super().__init__()
+        self.compositor = compositor
+
+    def set_up(self):
+        self.runtime = os.path.join(self.home, "runtime")
+        os.makedirs(self.runtime, mode=0o700)
+        self.env["XDG_RUNTIME_DIR"] = self.runtime
+        self.env["XDG_SESSION_TYPE"] = "wayland"
+        self.env.pop("QT_QPA_PLATFORM", None)
+        self.env.pop("DISPLAY", None)
+        command = [part.format(copy=self.home) for part in COMPOSITORS[self.compositor]]
+        if command[0].endswith("/kwin_wayland"):
+            shutil.copy("/usr/bin/kwin_wayland", command[0])
+        # The compositor starts this helper with the environment of its
+        # session, which names its X server; the helper ends with it.
+        session = os.path.join(self.home, "session-environment")
+        helper = ["sh", "-c", 'env > "$0.part" && mv "$0.part" "$0"; '
+                  'while kill -0 $PPID 2>/dev/null; do sleep 1; done', session]
+        # mutter takes the command after "--", kwin as one command line.
+        if command[0] == "mutter":
+            command += ["--"] + helper
+        else:
+            command.append(shlex.join(helper))
+        self.start(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        poll("the compositor's session", lambda: os.path.exists(session))
+        with open(session) as variables:
+            found = dict(line.rstrip("\n").split("=", 1) for line in variables if "=" in line)
+        self.env["WAYLAND_DISPLAY"] = found.get("WAYLAND_DISPLAY", "wayland-tarsilo")
+        if "XAUTHORITY" in found:
+            self.env["XAUTHORITY"] = found["XAUTHORITY"]
+            os.environ["XAUTHORITY"] = found["XAUTHORITY"]
+        check("DISPLAY" in found, "the compositor started no X server")
+        self.use_display(found["DISPLAY"])
+        poll("the window manager", lambda: self.root_property("_NET_SUPPORTING_WM_CHECK"))
+
+
+def desktop_named(name):
+    if name in WINDOW_MANAGERS:
+        return XDesktop(name)
+    if name in COMPOSITORS:
+        return XWaylandDesktop(name)
+    if name == "weston":
+        return WaylandDesktop()
+    return Desktop()
 
 
 # --- the accessibility bus ---

@@ -29,6 +29,7 @@ KINDS = {
     "QPushButton": "Button",
     "tarsilo::CloseButton": "CloseButton",
     "QRadioButton": "RadioButton",
+    "tarsilo::ShapeSelector": "RadioButton",
     "tarsilo::PictureBox": "Picture",
 }
 FOCUSABLE_KINDS = {"Edit", "Button", "CloseButton", "RadioButton"}
