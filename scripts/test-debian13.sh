@@ -4,10 +4,12 @@
 # clone (scripts/debian-root.sh; TARSILO_DEBIAN13_ROOT, default
 # /var/cache/tarsilo/debian13-root, reused from run to run), on a copy of this
 # work tree:
-#   - builds the program and every test with Debian 13's GCC and Qt
-#     (release-tests preset, Debian's build flags) and runs them with CTest;
-#   - builds the Debian 13 package with scripts/package.sh and checks it with
-#     Debian 13's lintian and hardening-check (scripts/check-package.sh);
+#   - builds the program and every test with Debian 13's GCC and Qt (the
+#     package preset with the tests: Debian's build flags, without the
+#     developer tools and benchmarks) and runs them with CTest;
+#   - builds the Debian 13 package from that tree with scripts/package.sh and
+#     checks it with Debian 13's lintian and hardening-check
+#     (scripts/check-package.sh);
 #   - installs it with apt and starts the installed program to its main
 #     window on an X server of its own (scripts/check-installed.sh), there
 #     and on a plain Debian 13 (scripts/test-install.sh).
@@ -37,18 +39,23 @@ if [ "${1:-}" = --inside ]; then
   [ "${2:-}" = --package ] && suite=false
   echo "debian13: Debian $(cat /etc/debian_version), $(g++ --version | head -n 1)," \
     "Qt $(dpkg-query -W -f='${Version}' libqt6core6t64), $(cmake --version | head -n 1)"
+  # One tree for the suite and the package: the package preset with the
+  # tests added, so the package test checks the package's own build, and
+  # scripts/package.sh then drops the tests and packs what is already built.
   build_suite() {
-    cmake --preset release-tests >/dev/null
-    if ! cmake --build --preset release-tests >build/release-tests.log 2>&1; then
-      cat build/release-tests.log
+    cmake --preset package -DBUILD_TESTING=ON >/dev/null
+    if ! cmake --build build/package -j2 >build/package-tests.log 2>&1; then
+      cat build/package-tests.log
       return 1
     fi
+    # The resources were compiled with this SOURCE_DATE_EPOCH (scripts/package.sh).
+    echo "$SOURCE_DATE_EPOCH" >build/package/source-date-epoch
     # What GCC 14 and Qt 6.8 have to say about the code, if anything.
-    grep -E 'warning:' build/release-tests.log || echo "debian13: the build gave no warning"
+    grep -E 'warning:' build/package-tests.log || echo "debian13: the build gave no warning"
   }
   if $suite; then
     step build build_suite
-    step suite ctest --preset release-tests
+    step suite ctest --test-dir build/package --output-on-failure -j2
   fi
   step package bash scripts/package.sh
   deb=$(ls build/package/tarsilo_*.deb)
