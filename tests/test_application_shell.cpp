@@ -476,6 +476,29 @@ private slots:
         QCOMPARE(second.back, backAfterSecondRound);
     }
 
+    // A minimised error dialog would leave the program blocked with nothing
+    // to answer: restoring the main window brings the dialog back too.
+    void minimisedErrorDialogComesBackWithTheMainWindow() {
+        bool back = false;
+        QTimer::singleShot(0, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(fTarsilo_main));
+            const MessageBoxSeen dialog = CloseMessageBoxOpenedBy(
+                [] { ShowErrorDialog(EOverflow("Floating point overflow")); },
+                [&] {
+                    QWidget* box = QApplication::activeModalWidget();
+                    fTarsilo_main->showMinimized();
+                    box->showMinimized();
+                    fTarsilo_main->showNormal();
+                    back =
+                        QTest::qWaitFor([box] { return box->isVisible() && !box->isMinimized(); });
+                });
+            QVERIFY(dialog.shown);
+            fTarsilo_main->close();
+        });
+        QCOMPARE(RunLimited(CreateForms), 0);
+        QVERIFY(back);
+    }
+
     // --- errors that escape an event handler ---
 
     void escapedErrorIsShownAndTheLoopGoesOn() {

@@ -105,7 +105,7 @@ void TfInfo::ScaleToScreen() {
 
 void TfInfo::Show() {
     if (!isVisible()) {
-        FollowActiveMonitor();
+        MoveToActiveMonitor();
         show();
     } else if (isMinimized()) {
         showNormal();
@@ -114,7 +114,7 @@ void TfInfo::Show() {
     activateWindow();
 }
 
-void TfInfo::FollowActiveMonitor() {
+void TfInfo::MoveToActiveMonitor() {
     const QWidget* active = QApplication::activeWindow();
     if (!active || active == this)
         return;
@@ -127,8 +127,7 @@ void TfInfo::FollowActiveMonitor() {
     const QPoint corner = pos();
     const QSize client = size();
     PlaceByFrame(this, [=](QMargins frame) {
-        return tarsilo::FollowActiveMonitor(QRect(corner, client.grownBy(frame)), activeOuter,
-                                            monitors);
+        return FollowActiveMonitor(QRect(corner, client.grownBy(frame)), activeOuter, monitors);
     });
 }
 

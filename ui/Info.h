@@ -39,7 +39,7 @@ protected:
 private:
     void LoadPictures();
     // Moves the hidden window onto the active window's monitor, frame and all.
-    void FollowActiveMonitor();
+    void MoveToActiveMonitor();
     void ScaleToScreen();
 
     std::unique_ptr<::Ui::TfInfo> ui_;

@@ -72,7 +72,7 @@ TfTarsilo_main::TfTarsilo_main(QWidget* parent)
     ApplyControlKinds();
     ScaleToScreen();
     FitLabelsToCaptions();
-    new WindowKeyboard(this, ui_->bCalc);
+    keyboard_ = new WindowKeyboard(this, ui_->bCalc);
     ui_->bCalc->setFocus(Qt::OtherFocusReason);
     // Bound after the window definition has selected the ball, so that
     // loading runs no shape command.
@@ -80,6 +80,9 @@ TfTarsilo_main::TfTarsilo_main(QWidget* parent)
 }
 
 TfTarsilo_main::~TfTarsilo_main() {
+    // Destroying the focused control moves the focus, which the keyboard
+    // would answer by walking the controls that are being destroyed.
+    delete keyboard_;
     if (fTarsilo_main == this)
         fTarsilo_main = nullptr;
 }

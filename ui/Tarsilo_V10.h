@@ -15,6 +15,8 @@ class TfTarsilo_main;
 
 namespace tarsilo {
 
+class WindowKeyboard;
+
 class TfTarsilo_main : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +45,7 @@ private:
 
     std::unique_ptr<::Ui::TfTarsilo_main> ui_;
     WidgetFields fields_;
+    WindowKeyboard* keyboard_ = nullptr;
     std::function<void()> infoCommand_;
     bool placed_ = false;
     bool iconGiven_ = false;
