@@ -57,6 +57,16 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 prefix_started=$EPOCHREALTIME
 timeout 120 scripts/wine-run.sh wineboot -i >/dev/null 2>&1 ||
   { echo "wineboot -i did not make the prefix within 120 s" >&2; exit 1; }
+# Unmanaged windows: Wine draws their frames itself, as Windows does, instead
+# of waiting for a window manager (two seconds for every window it hides on
+# this bare X server). Wine reads the setting when a program starts.
+timeout 60 scripts/wine-run.sh reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+  >/dev/null 2>&1 || { echo "could not make the windows unmanaged" >&2; exit 1; }
+# Debian's Wine does not look for its own fonts (fonts-wine, in
+# /usr/share/wine/fonts) where the package puts them; linked into the
+# prefix's Fonts folder they give the frames their caption buttons (Marlett)
+# and the message boxes their font (Tahoma), as in any Wine.
+ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 echo "Wine prefix made in $(awk -v a="$prefix_started" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }') s, display $DISPLAY"
 
 # Each check runs whatever the one before it found; the tier fails at the end

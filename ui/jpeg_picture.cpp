@@ -11,7 +11,7 @@
 #include <QList>
 
 #include "common/jpeg_decoder.h"
-#include "ui/jpeg_error.h"
+#include "common/jpeg_error.h"
 
 namespace tarsilo {
 

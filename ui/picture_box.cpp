@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "common/jpeg_error.h"
 #include "common/picture_scale.h"
 #include "ui/error_reporting.h"
-#include "ui/jpeg_error.h"
 
 namespace tarsilo {
 

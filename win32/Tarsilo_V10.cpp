@@ -30,6 +30,16 @@ constexpr CompositeCaption CompositeCaptions[] = {
     {"lmu", "Label8", "Label13"},
 };
 
+// A caption whose last letter takes a lowered index, a label of its own.
+struct IndexedCaption {
+    std::string_view caption;
+    std::string_view index;
+};
+
+constexpr IndexedCaption IndexedCaptions[] = {
+    {"lCb", "Label20"},
+};
+
 // A label's place in the window's client area.
 RECT PlaceOf(HWND control) {
     RECT place{};
@@ -66,8 +76,9 @@ void TfTarsilo_main::ControlsPlaced() {
 
 // Lays each composite caption out as one line of text: the letter where the
 // start (which ends in a blank) ends, the continuation right after the
-// letter, and the letter's baseline on the text line. The start keeps its
-// designed place, the others their designed tops.
+// letter, and the letter's baseline on the text line; and each lowered index
+// after the text it belongs to. The start keeps its designed place, the
+// others their designed tops.
 void TfTarsilo_main::PlaceCompositeCaptions() {
     const HFONT textFont = Layout().WindowFont();
     const HFONT letterFont = Layout().GreekFont();
@@ -77,18 +88,31 @@ void TfTarsilo_main::PlaceCompositeCaptions() {
         const HWND continuation = Control(caption.continuation);
         const RECT startPlace = PlaceOf(start);
         const int designedTop = Layout().ControlRect(Definition(), IndexOf(caption.letter)).top;
-        const int baseline = startPlace.top + FontAscent(textFont);
-        const int drop = std::max(0, baseline - designedTop - FontAscent(letterFont));
+        const int baseline = startPlace.top + Layout().Ascent(textFont);
+        const int drop = std::max(0, baseline - designedTop - Layout().Ascent(letterFont));
         // Where the drawn text of the start ends, then its blank.
         const int letterLeft = startPlace.left +
-                               DrawnTextExtent(textFont, Trimmed(WindowText(start))).cx +
+                               Layout().DrawnExtent(textFont, Trimmed(WindowText(start))).cx +
                                TextExtent(textFont, L" ").cx;
         // Only the letter: the blank after it would lie under the continuation.
-        const SIZE letterSize = DrawnTextExtent(letterFont, Trimmed(WindowText(letter)));
+        const SIZE letterSize = Layout().DrawnExtent(letterFont, Trimmed(WindowText(letter)));
         SetWindowPos(letter, nullptr, letterLeft, designedTop + drop, letterSize.cx, letterSize.cy,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SetWindowPos(continuation, nullptr, letterLeft + letterSize.cx, PlaceOf(continuation).top,
                      0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The index keeps its designed distance from the end of the caption's
+    // text, where the caption's label ends: the text's width does not follow
+    // the scale of the layout (at its designed place, 30 pixels too far at
+    // 192 ppi).
+    for (const IndexedCaption& caption : IndexedCaptions) {
+        const forms::ControlDefinition& designed = Definition().controls[IndexOf(caption.caption)];
+        const HWND index = Control(caption.index);
+        const int gap =
+            Definition().controls[IndexOf(caption.index)].left - (designed.left + designed.width);
+        SetWindowPos(index, nullptr,
+                     PlaceOf(Control(caption.caption)).right + Layout().Scale().Apply(gap),
+                     PlaceOf(index).top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -1,7 +1,5 @@
 #include "win32/form.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
@@ -10,7 +8,7 @@
 #include "win32/error_reporting.h"
 #include "win32/native_window.h"
 #include "win32/picture_control.h"
-#include "win32/resource_ids.h"
+#include "win32/resources.h"
 #include "win32/text_encoding.h"
 
 #ifndef WM_GETDPISCALEDSIZE
@@ -62,12 +60,6 @@ ControlClass ClassOf(const ControlDefinition& control) {
     throw std::logic_error("a control of an unknown kind");
 }
 
-HICON WindowIcon(int metric) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TARSILO_ICON),
-                                         IMAGE_ICON, GetSystemMetrics(metric),
-                                         GetSystemMetrics(metric), LR_SHARED));
-}
-
 // The program's top-most visible and enabled window other than `except`;
 // windows without area (the application's hidden window) do not count.
 HWND TopMostOtherWindow(HWND except) {
@@ -92,22 +84,28 @@ Form::Form(const forms::WindowDefinition& definition, HWND owner, DWORD style,
            std::vector<UINT> removedCommands)
     : definition_(definition), layout_(WindowDpi(nullptr)) {
     const std::wstring className = WideFromUtf8(definition.className);
-    RegisterWindowClass(className.c_str(), Procedure, WindowIcon(SM_CXICON));
-    // At the designed position; the size follows from the layout.
+    RegisterWindowClass(className.c_str(), Procedure, ProgramIcon(SM_CXICON),
+                        ProgramIcon(SM_CXSMICON));
+    // At the designed position, and already of the size of the layout: the
+    // window and its controls are made where they stay, since under Wine
+    // every later move or resize of a window costs a fifth of a millisecond.
+    const SIZE outer = OuterSizeFor(layout_.Dpi(), style, 0);
     handle_ = CreateNativeWindow(
         0, className.c_str(), WideFromUtf8(definition.caption).c_str(), style,
-        {definition.left, definition.top, definition.left, definition.top}, owner, nullptr, this);
+        {definition.left, definition.top, definition.left + outer.cx, definition.top + outer.cy},
+        owner, nullptr, this);
     LiveForms().push_back(this);
     try {
-        SendMessageW(handle_, WM_SETICON, ICON_BIG,
-                     reinterpret_cast<LPARAM>(WindowIcon(SM_CXICON)));
-        SendMessageW(handle_, WM_SETICON, ICON_SMALL,
-                     reinterpret_cast<LPARAM>(WindowIcon(SM_CXSMICON)));
         const HMENU menu = GetSystemMenu(handle_, FALSE);
         for (const UINT command : removedCommands)
             DeleteMenu(menu, command, MF_BYCOMMAND);
         CreateControls();
-        LayOut(WindowDpi(handle_));
+        // A monitor of another resolution than the system's, or a frame the
+        // system made otherwise than asked.
+        if (const UINT dpi = WindowDpi(handle_); dpi != layout_.Dpi())
+            LayOut(dpi);
+        else
+            FitFrame();
     } catch (...) {
         DestroyWindow(handle_);
         std::erase(LiveForms(), this);
@@ -132,29 +130,50 @@ Form* Form::Of(HWND window) {
     return nullptr;
 }
 
+// The controls are stacked by their order in the definition, the later one
+// on top: a group box lies under its contents, and of two overlapping labels
+// the later one is drawn over the earlier. The system stacks a new child
+// under its elder siblings, so the controls are made from the last to the
+// first; restacking them afterwards would cost a move of every control.
 void Form::CreateControls() {
-    const auto& controls = definition_.controls;
-    controls_.reserve(controls.size());
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const ControlDefinition& control = controls[i];
-        const ControlClass kind = ClassOf(control);
-        const DWORD visible = control.visible ? WS_VISIBLE : 0;
-        const HWND window = CreateNativeWindow(
-            kind.exStyle, kind.name, WideFromUtf8(control.text).c_str(),
-            WS_CHILD | WS_CLIPSIBLINGS | visible | kind.style, {0, 0, 0, 0}, handle_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(static_cast<int>(i)))));
-        controls_.push_back(window);
-        if (control.kind == ControlKind::Edit)
-            SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no length limit
-        if (control.kind == ControlKind::RadioButton)
-            SendMessageW(window, BM_SETCHECK, control.checked ? BST_CHECKED : BST_UNCHECKED, 0);
-        SetWindowSubclass(window, ControlProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+    controls_.assign(definition_.controls.size(), nullptr);
+    controlProcedures_.assign(controls_.size(), nullptr);
+    for (std::size_t i = controls_.size(); i-- > 0;)
+        controls_[i] = CreateControl(static_cast<int>(i));
+    // A system that stacks new children on top gets them restacked.
+    if (!controls_.empty() && GetWindow(handle_, GW_CHILD) != controls_.back()) {
+        for (const HWND control : controls_)
+            SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    // Children are stacked in creation order, the latest on top: a group box
-    // lies under its contents, and of two overlapping labels the later one
-    // is drawn over the earlier.
-    for (const HWND control : controls_)
-        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// Made at its place for the layout, a label of the size of its caption, with
+// its font: nothing of it needs to change before it is first shown.
+HWND Form::CreateControl(int index) {
+    const ControlDefinition& control = definition_.controls[index];
+    const ControlClass kind = ClassOf(control);
+    const DWORD visible = control.visible ? WS_VISIBLE : 0;
+    const std::wstring text = WideFromUtf8(control.text);
+    const HFONT font = layout_.FontOf(control);
+    RECT place = layout_.ControlRect(definition_, index);
+    if (control.kind == ControlKind::Label) {
+        const SIZE size = layout_.DrawnExtent(font, text);
+        place.right = place.left + size.cx;
+        place.bottom = place.top + size.cy;
+    }
+    const HWND window = CreateNativeWindow(
+        kind.exStyle, kind.name, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | visible | kind.style,
+        place, handle_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))));
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (control.kind == ControlKind::Edit)
+        SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no length limit
+    if (control.kind == ControlKind::RadioButton)
+        SendMessageW(window, BM_SETCHECK, control.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    // Subclassed by hand: the common controls library, which would do it too,
+    // costs its loading at every start.
+    controlProcedures_[index] = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::ControlProcedure)));
+    return window;
 }
 
 int Form::IndexOf(std::string_view name) const {
@@ -183,25 +202,35 @@ void Form::LayOut(UINT dpi) {
             SetLabelCaption(static_cast<int>(i), WindowText(controls_[i]));
     }
     ControlsPlaced();
-    const SIZE outer = OuterSizeFor(dpi);
-    SetWindowPos(handle_, nullptr, 0, 0, outer.cx, outer.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitFrame();
     InvalidateRect(handle_, nullptr, TRUE);
 }
 
+void Form::FitFrame() {
+    const SIZE outer = OuterSizeFor(layout_.Dpi());
+    RECT frame{};
+    GetWindowRect(handle_, &frame);
+    if (frame.right - frame.left != outer.cx || frame.bottom - frame.top != outer.cy)
+        SetWindowPos(handle_, nullptr, 0, 0, outer.cx, outer.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 SIZE Form::OuterSizeFor(UINT dpi) const {
+    return OuterSizeFor(dpi, static_cast<DWORD>(GetWindowLongPtrW(handle_, GWL_STYLE)),
+                        static_cast<DWORD>(GetWindowLongPtrW(handle_, GWL_EXSTYLE)));
+}
+
+SIZE Form::OuterSizeFor(UINT dpi, DWORD style, DWORD exStyle) const {
     const SIZE client = dpi == layout_.Dpi() ? layout_.ClientSize(definition_)
                                              : FormLayout(dpi).ClientSize(definition_);
-    const RECT outer =
-        OuterRectForClient(client, static_cast<DWORD>(GetWindowLongPtrW(handle_, GWL_STYLE)),
-                           static_cast<DWORD>(GetWindowLongPtrW(handle_, GWL_EXSTYLE)), dpi);
+    const RECT outer = OuterRectForClient(client, style, exStyle, dpi);
     return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
 void Form::SetLabelCaption(int index, const std::wstring& caption) {
     const HWND label = controls_[index];
     SetWindowTextW(label, caption.c_str());
-    const SIZE text = DrawnTextExtent(layout_.FontOf(definition_.controls[index]), caption);
+    const SIZE text = layout_.DrawnExtent(layout_.FontOf(definition_.controls[index]), caption);
     SetWindowPos(label, nullptr, 0, 0, text.cx, text.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(label, nullptr, TRUE);
@@ -285,6 +314,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_GETICON:
+        return WindowIcon(handle_, wParam, lParam);
     case WM_CLOSE:
         if (closeAction_)
             closeAction_();
@@ -333,17 +364,20 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
                           [&] { return form->HandleMessage(message, wParam, lParam); });
 }
 
-LRESULT CALLBACK Form::ControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR data) {
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(control, ControlProcedure, 0);
+LRESULT CALLBACK Form::ControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The control's form is its parent's; the identifier gives its index.
+    Form* form = reinterpret_cast<Form*>(GetWindowLongPtrW(GetParent(control), GWLP_USERDATA));
+    const int index = GetDlgCtrlID(control) - FirstControlId;
+    WNDPROC procedure = nullptr;
+    if (form && index >= 0 && index < static_cast<int>(form->controlProcedures_.size()))
+        procedure = form->controlProcedures_[index];
+    if (!procedure) // the form has let go of it: its class's procedure is its own
+        procedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC));
     return GuardedMessage(control, message, [&] {
-        const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+        const LRESULT result = CallWindowProcW(procedure, control, message, wParam, lParam);
         // Told after the control has the focus, so that ActiveButton sees it.
-        if (message == WM_SETFOCUS) {
-            Form* form = reinterpret_cast<Form*>(data);
+        if (message == WM_SETFOCUS && form)
             form->ControlFocused(form->IndexOfControl(control));
-        }
         return result;
     });
 }

@@ -102,21 +102,29 @@ protected:
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Every message of every control passes here on its way to the
+    // control's own procedure.
     static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR, DWORD_PTR form);
+                                             LPARAM lParam);
 
     void CreateControls();
+    HWND CreateControl(int index);
     void ControlFocused(int index);
     void ShowActiveButton();
     void Command(int index, WORD notification);
     bool SelectRadio(int index);
     void RestoreFocus();
     LRESULT ControlColour(HDC dc);
+    // The window's outer size for the client area of the layout at `dpi`.
     SIZE OuterSizeFor(UINT dpi) const;
+    SIZE OuterSizeFor(UINT dpi, DWORD style, DWORD exStyle) const;
+    // Sizes the window for its client area, unless it has that size already.
+    void FitFrame();
 
     const forms::WindowDefinition& definition_;
     HWND handle_ = nullptr;
     std::vector<HWND> controls_;
+    std::vector<WNDPROC> controlProcedures_; // each control's own, by index
     FormLayout layout_;
     std::function<void()> closeAction_;
     int lastFocus_ = -1;

@@ -1,5 +1,7 @@
 #include "win32/form_layout.h"
 
+#include <utility>
+
 namespace tarsilo::win32 {
 
 namespace {
@@ -21,6 +23,15 @@ FormLayout::FormLayout(UINT dpi)
     : dpi_(dpi), windowFont_(WindowFontAt(dpi)),
       scale_(TextHeight(windowFont_.get()), ReferenceTextHeight()) {
     greekFont_ = CreateFaceFont(GreekLetterFontFace(), scale_.Apply(GreekFontPixels));
+}
+
+FormLayout& FormLayout::operator=(FormLayout&& other) noexcept {
+    meter_ = std::move(other.meter_);
+    dpi_ = other.dpi_;
+    windowFont_ = std::move(other.windowFont_);
+    greekFont_ = std::move(other.greekFont_);
+    scale_ = other.scale_;
+    return *this;
 }
 
 RECT FormLayout::ControlRect(const forms::WindowDefinition& window, int index) const {

@@ -11,6 +11,7 @@
 
 #include "common/layout_scale.h"
 #include "common/window_definition.h"
+#include "win32/text_meter.h"
 #include "win32/window_fonts.h"
 
 namespace tarsilo::win32 {
@@ -18,6 +19,8 @@ namespace tarsilo::win32 {
 class FormLayout {
 public:
     explicit FormLayout(UINT dpi);
+    FormLayout(FormLayout&&) noexcept = default;
+    FormLayout& operator=(FormLayout&& other) noexcept;
 
     UINT Dpi() const { return dpi_; }
     const TextHeightScale& Scale() const { return scale_; }
@@ -26,6 +29,13 @@ public:
     HFONT FontOf(const forms::ControlDefinition& control) const {
         return control.greekLetter ? GreekFont() : WindowFont();
     }
+    // The room `text` takes drawn in one of the layout's fonts
+    // (DrawnTextExtent), each text measured once.
+    SIZE DrawnExtent(HFONT font, const std::wstring& text) const {
+        return meter_.DrawnExtent(font, text);
+    }
+    // FontAscent of one of the layout's fonts, asked once.
+    int Ascent(HFONT font) const { return meter_.Ascent(font); }
 
     // The scaled place of a control in the window's client area: each design
     // rectangle is scaled within its parent, and the parents' scaled corners
@@ -38,6 +48,9 @@ private:
     FontHandle windowFont_;
     FontHandle greekFont_;
     TextHeightScale scale_;
+    // Declared after the fonts, and moved before them: it lets go of the
+    // fonts it holds before they are deleted.
+    mutable TextMeter meter_;
 };
 
 } // namespace tarsilo::win32

@@ -4,27 +4,15 @@
 // picture is first painted.
 
 #include <span>
-#include <string>
 
-#include "calc/errors.h"
 #include "common/jpeg_decoder.h"
+#include "common/jpeg_error.h"
 #include "win32/picture_image.h"
 
 namespace tarsilo::win32 {
 
-// The error a fatal decoder failure raises: "JPEG error #N", N being the
-// decoder's message code.
-class EJPEG : public Exception {
-public:
-    explicit EJPEG(int messageCode)
-        : Exception("JPEG error #" + std::to_string(messageCode)), code_(messageCode) {}
-    int MessageCode() const noexcept { return code_; }
-    const char* ClassName() const noexcept override { return "EJPEG"; }
-    [[noreturn]] void Raise() const override { throw *this; }
-
-private:
-    int code_;
-};
+// The error a fatal decoder failure raises, the same in both front ends.
+using tarsilo::EJPEG;
 
 // Fixed once at start-up: decode into an 8-bit palette image when the screen
 // shows 8 bits per pixel or fewer, else into 24-bit colour.

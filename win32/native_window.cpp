@@ -41,7 +41,7 @@ HWND CreateNativeWindow(DWORD exStyle, const wchar_t* className, const wchar_t* 
     return window;
 }
 
-void RegisterWindowClass(const wchar_t* className, WNDPROC procedure, HICON icon) {
+void RegisterWindowClass(const wchar_t* className, WNDPROC procedure, HICON icon, HICON smallIcon) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
@@ -52,12 +52,20 @@ void RegisterWindowClass(const wchar_t* className, WNDPROC procedure, HICON icon
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = icon;
+    windowClass.hIconSm = smallIcon;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;
     if (!RegisterClassExW(&windowClass))
         throw Exception("Cannot register a window class (error " + std::to_string(GetLastError()) +
                         ")");
+}
+
+LRESULT WindowIcon(HWND window, WPARAM kind, LPARAM dpi) {
+    if (const LRESULT own = DefWindowProcW(window, WM_GETICON, kind, dpi))
+        return own;
+    return static_cast<LRESULT>(
+        GetClassLongPtrW(window, kind == ICON_BIG ? GCLP_HICON : GCLP_HICONSM));
 }
 
 std::wstring WindowText(HWND window) {

@@ -15,7 +15,16 @@ HWND CreateNativeWindow(DWORD exStyle, const wchar_t* className, const wchar_t* 
                         RECT bounds, HWND parent, HMENU menuOrId, void* creationData = nullptr);
 
 // Registers a window class of this module once; later calls do nothing.
-void RegisterWindowClass(const wchar_t* className, WNDPROC procedure, HICON icon = nullptr);
+// The windows of the class show its icons, large and small.
+void RegisterWindowClass(const wchar_t* className, WNDPROC procedure, HICON icon = nullptr,
+                         HICON smallIcon = nullptr);
+
+// The answer to WM_GETICON: the window's own icon of that kind, else its
+// class's, which it shows when it has none of its own. Windows whose icons
+// come from their classes report them so, without being given their own:
+// under Wine every icon given to a window is converted for the X server
+// again.
+LRESULT WindowIcon(HWND window, WPARAM kind, LPARAM dpi);
 
 std::wstring WindowText(HWND window);
 

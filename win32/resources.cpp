@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/errors.h"
+#include "win32/resource_ids.h"
 
 namespace tarsilo::win32 {
 
@@ -16,6 +17,12 @@ std::span<const unsigned char> ResourceBytes(int id) {
     if (!bytes)
         throw Exception("The program lacks its resource #" + std::to_string(id));
     return {static_cast<const unsigned char*>(bytes), SizeofResource(module, found)};
+}
+
+HICON ProgramIcon(int metric) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TARSILO_ICON),
+                                         IMAGE_ICON, GetSystemMetrics(metric),
+                                         GetSystemMetrics(metric), LR_SHARED));
 }
 
 } // namespace tarsilo::win32

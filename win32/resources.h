@@ -1,6 +1,8 @@
 #pragma once
 // Data built into the executable with the resource compiler.
 
+#include <windows.h>
+
 #include <span>
 
 namespace tarsilo::win32 {
@@ -8,5 +10,9 @@ namespace tarsilo::win32 {
 // The bytes of an RCDATA resource of this program; raises an error when the
 // program has no such resource. The bytes live as long as the program.
 std::span<const unsigned char> ResourceBytes(int id);
+
+// The program's icon at the system's size for `metric` (SM_CXICON for the
+// large one, SM_CXSMICON for the small one); shared, never destroyed.
+HICON ProgramIcon(int metric);
 
 } // namespace tarsilo::win32

@@ -1,9 +1,9 @@
 #include "win32/window_fonts.h"
 
-#include <algorithm>
 #include <array>
-#include <cstdint>
 #include <vector>
+
+#include "win32/text_meter.h"
 
 namespace tarsilo::win32 {
 
@@ -145,53 +145,7 @@ SIZE TextExtent(HFONT font, const std::wstring& text) {
 }
 
 SIZE DrawnTextExtent(HFONT font, const std::wstring& text) {
-    SIZE extent = TextExtent(font, text);
-    if (text.empty() || extent.cx <= 0 || extent.cy <= 0)
-        return extent;
-    // Drawn black on white into a 32-bit bitmap with room to spare; the
-    // right-most column with ink ends the text.
-    const int width = extent.cx + 2 * extent.cy;
-    const int height = extent.cy;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap || !bits) {
-        if (bitmap)
-            DeleteObject(bitmap);
-        return extent;
-    }
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    const HGDIOBJ oldFont = SelectObject(dc, font);
-    RECT all{0, 0, width, height};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkMode(dc, TRANSPARENT);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &all,
-              DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-    GdiFlush();
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    int inkEnd = 0;
-    for (int x = width - 1; x >= 0 && inkEnd == 0; --x) {
-        for (int y = 0; y < height; ++y) {
-            if ((pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF) {
-                inkEnd = x + 1;
-                break;
-            }
-        }
-    }
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldBitmap);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    extent.cx = std::max<LONG>(extent.cx, inkEnd);
-    return extent;
+    return TextMeter().DrawnExtent(font, text);
 }
 
 int FontAscent(HFONT font) {

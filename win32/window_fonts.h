@@ -37,7 +37,8 @@ SIZE TextExtent(HFONT font, const std::wstring& text);
 
 // The room `text` takes when a control draws it: its extent, widened where
 // the drawn letters reach further than their advances add up to (Wine draws
-// some sizes of its fonts a few pixels wider than it measures them).
+// some sizes of its fonts a few pixels wider than it measures them). A form
+// measures through its layout's TextMeter, which remembers its results.
 SIZE DrawnTextExtent(HFONT font, const std::wstring& text);
 
 // The distance from the top of the font's line to its baseline.

@@ -1,15 +1,19 @@
 // The main of every Win32 window test: the program's floating-point mode and
 // the point as decimal mark, then doctest.
 //
-// Under Wine the windows are made unmanaged: Wine then draws their frames
+// Under Wine the windows must be unmanaged: Wine then draws their frames
 // itself, as Windows does, instead of waiting for a window manager (two
-// seconds for every window hidden on a bare X server). Wine reads the setting
-// when the process starts, so a test that has just made it runs again.
+// seconds for every window hidden on a bare X server). scripts/test-windows.sh
+// sets that for its prefix before any test starts. Wine reads the setting
+// when a process starts, so a test started in a prefix without it sets it
+// for the next run and stops with a message.
 
 #define DOCTEST_CONFIG_IMPLEMENT
 #include <doctest/doctest.h>
 
 #include <windows.h>
+
+#include <cstdio>
 
 #include "calc/fpu_mode.h"
 #include "tests/win32/win32_test_support.h"
@@ -31,33 +35,18 @@ bool WindowsAreUnmanaged() {
            (value[0] == L'N' || value[0] == L'n');
 }
 
-// Runs this test again with the same command line and output; returns its
-// exit status.
-int RunAgain() {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    wchar_t* commandLine = _wcsdup(GetCommandLineW());
-    const BOOL started = CreateProcessW(nullptr, commandLine, nullptr, nullptr, TRUE, 0, nullptr,
-                                        nullptr, &startup, &process);
-    free(commandLine);
-    if (!started)
-        return 1;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD status = 1;
-    GetExitCodeProcess(process.hProcess, &status);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(status);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     if (RunsUnderWine() && !WindowsAreUnmanaged()) {
         RegSetKeyValueW(HKEY_CURRENT_USER, WineX11Settings, L"Managed", REG_SZ, L"N",
                         2 * sizeof(wchar_t));
-        return RunAgain();
+        std::fputs("The windows of this Wine prefix were managed: without a window manager, Wine\n"
+                   "waits two seconds for every window it hides. They are unmanaged from now on\n"
+                   "(HKCU\\Software\\Wine\\X11 Driver, Managed=N), which Wine reads when a\n"
+                   "program starts: run the tests again.\n",
+                   stderr);
+        return 1;
     }
     tarsilo::ResetFpu();
     tarsilo::test::UseLocale(LANG_ENGLISH);

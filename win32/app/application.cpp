@@ -6,7 +6,7 @@
 #include "win32/application_title.h"
 #include "win32/error_reporting.h"
 #include "win32/native_window.h"
-#include "win32/resource_ids.h"
+#include "win32/resources.h"
 #include "win32/window_keyboard.h"
 
 namespace tarsilo::win32 {
@@ -18,16 +18,10 @@ constexpr wchar_t ClassName[] = L"TApplication";
 // on to the program's window that had it last.
 constexpr UINT ActivateLastFormMessage = WM_APP + 1;
 
-HICON ProgramIcon(int metric) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TARSILO_ICON),
-                                         IMAGE_ICON, GetSystemMetrics(metric),
-                                         GetSystemMetrics(metric), LR_SHARED));
-}
-
 } // namespace
 
 TApplication::TApplication() : title_(ProgramTitle()) {
-    RegisterWindowClass(ClassName, Procedure, ProgramIcon(SM_CXICON));
+    RegisterWindowClass(ClassName, Procedure, ProgramIcon(SM_CXICON), ProgramIcon(SM_CXSMICON));
     // A pop-up window without area at the centre of the screen: the shell
     // gives it the task-bar entry once it is visible, yet the user never sees
     // it. Without a sizing frame the system keeps the empty size.
@@ -37,9 +31,6 @@ TApplication::TApplication() : title_(ProgramTitle()) {
         CreateNativeWindow(0, ClassName, title_.c_str(),
                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                            {x, y, x, y}, nullptr, nullptr, this);
-    SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXICON)));
-    SendMessageW(handle_, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(ProgramIcon(SM_CXSMICON)));
     // Sent to every top-level window when the shell (re)starts.
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     SetErrorDialogOwner(handle_, title_);
@@ -201,6 +192,8 @@ LRESULT TApplication::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         else
             Terminate();
         return 0;
+    case WM_GETICON:
+        return WindowIcon(handle_, wParam, lParam);
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
