@@ -9,16 +9,6 @@
 
 namespace tarsilo {
 
-void EstablishFpuMode() {
-    ResetFpu();
-}
-
-void RequireFpuMode() {
-    if (!FpuModeIsDefault())
-        throw Exception("The floating-point unit does not hold the extended-precision, "
-                        "round-to-nearest mode");
-}
-
 void CreateForms(TApplication& application) {
     application.CreateForm(fTarsilo_main);
     application.CreateForm(fInfo);

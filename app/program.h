@@ -3,16 +3,11 @@
 
 #include <functional>
 
+#include "calc/fpu_mode.h"
+
 namespace tarsilo {
 
 class TApplication;
-
-// Loads the floating-point mode: 64-bit significand, round to nearest, the
-// three faults detected by the calculation core. Runs first of all.
-void EstablishFpuMode();
-
-// Raises an error unless the floating-point unit holds that mode.
-void RequireFpuMode();
 
 // Creates the program's windows in their order: the main window first.
 void CreateForms(TApplication& application);

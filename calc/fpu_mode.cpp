@@ -1,5 +1,7 @@
 #include "calc/fpu_mode.h"
 
+#include "calc/errors.h"
+
 namespace tarsilo {
 
 namespace {
@@ -36,6 +38,16 @@ std::uint16_t ReadFpuStatusWord() {
 
 bool FpuModeIsDefault() {
     return (ReadFpuControlWord() & MeaningfulBits) == (LoadedControlWord & MeaningfulBits);
+}
+
+void EstablishFpuMode() {
+    ResetFpu();
+}
+
+void RequireFpuMode() {
+    if (!FpuModeIsDefault())
+        throw Exception("The floating-point unit does not hold the extended-precision, "
+                        "round-to-nearest mode");
 }
 
 ScopedFpuMode::ScopedFpuMode(std::uint16_t controlWord) : saved_(ReadFpuControlWord()) {

@@ -38,6 +38,13 @@ inline constexpr std::uint16_t LoadedControlWord = DefaultFpuMode | SoftwareFaul
 // after every fault.
 void ResetFpu();
 
+// Loads the program's mode first of all (what both shells run at start-up):
+// the register stack emptied, the flags cleared, LoadedControlWord loaded.
+void EstablishFpuMode();
+
+// Raises an error unless the floating-point unit holds that mode.
+void RequireFpuMode();
+
 std::uint16_t ReadFpuControlWord();
 std::uint16_t ReadFpuStatusWord();
 

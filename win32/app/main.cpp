@@ -12,7 +12,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace tarsilo::win32;
-    EstablishFpuMode();
+    tarsilo::EstablishFpuMode();
     tarsilo::ReadDecimalMark();
     try {
         TApplication application;
