@@ -34,32 +34,8 @@ watcher=build/bench/bench/bench_map_watcher
 program_title="Tarsilo V1.0"
 baseline_title="Baseline window"
 
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  if [ -d "$work/prefix" ]; then
-    WINEPREFIX="$work/prefix" timeout 30 /usr/lib/wine/wineserver64 -k 2>/dev/null || true
-    WINEPREFIX="$work/prefix" timeout 30 /usr/lib/wine/wineserver64 -w 2>/dev/null || true
-  fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-deadline=$(($(date +%s) + 10))
-until [ -s "$work/display" ]; do
-  (($(date +%s) < deadline)) || { echo "Xvfb did not start within 10 s" >&2; exit 1; }
-  sleep 0.05
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source scripts/wine-session.sh
+start_wine_session 1280x1024
 # A server that outlives every program, so that no start pays for its own.
 mkdir "$WINEPREFIX"
 /usr/lib/wine/wineserver64 -p

@@ -26,34 +26,8 @@ cmake --build build/test --target calc_texts core_values
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
 built=$(date +%s)
 
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  if [ -d "$work/prefix" ]; then
-    WINEPREFIX="$work/prefix" timeout 30 /usr/lib/wine/wineserver64 -k 2>/dev/null || true
-    WINEPREFIX="$work/prefix" timeout 30 /usr/lib/wine/wineserver64 -w 2>/dev/null || true
-  fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# An X server on the first free display number.
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-deadline=$(($(date +%s) + 10))
-until [ -s "$work/display" ]; do
-  (($(date +%s) < deadline)) || { echo "Xvfb did not start within 10 s" >&2; exit 1; }
-  sleep 0.05
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-
-# No Gecko, no Mono, and no menu entries written into the host's home.
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source scripts/wine-session.sh
+start_wine_session 1600x1000
 prefix_started=$EPOCHREALTIME
 timeout 120 scripts/wine-run.sh wineboot -i >/dev/null 2>&1 ||
   { echo "wineboot -i did not make the prefix within 120 s" >&2; exit 1; }

@@ -267,10 +267,10 @@ def main(argv):
     args = parser.parse_args(argv)
     windows = []
     sources = []
-    for spec in args.windows:
-        variable, separator, path = spec.partition("=")
+    for argument in args.windows:
+        variable, separator, path = argument.partition("=")
         if not separator or not variable.isidentifier():
-            parser.error(f"expected Variable=window.ui, got {spec}")
+            parser.error(f"expected Variable=window.ui, got {argument}")
         try:
             windows.append(read_window(variable, path))
         except (FormError, ElementTree.ParseError, ValueError) as error:
