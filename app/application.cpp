@@ -6,6 +6,7 @@
 #include "app/application_title.h"
 #include "calc/decimal_mark.h"
 #include "ui/error_reporting.h"
+#include "ui/window_style.h"
 
 namespace tarsilo {
 
@@ -16,6 +17,11 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // Qt's application name falls back to the file name when the title is
     // empty; the error dialog shows the title itself.
     SetErrorDialogCaption(title_);
+    // The windows' font becomes the application's, so that a control takes it
+    // from its first moment (an edit lays out its text as it is made): no
+    // other font is loaded at start. The message boxes keep the desktop's.
+    SetDialogFont(font("QMessageBoxLabel"));
+    setFont(WindowFont(ScreenDpi(nullptr)));
     // The windows are designed for the classic desktop look: captions set
     // into group box frames, sunken edits, a heavy frame on the default button.
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {

@@ -5,12 +5,16 @@
 
 #include "app/application.h"
 #include "app/display_check.h"
+#include "app/font_configuration.h"
 #include "app/platform_choice.h"
 #include "app/program.h"
 #include "app/session_signals.h"
 #include "calc/decimal_mark.h"
 
 int main(int, char* argv[]) {
+    // Started before the floating-point mode is set: the reader keeps the
+    // system's default mode.
+    tarsilo::FontConfigurationPreload fontConfiguration;
     tarsilo::EstablishFpuMode();
     tarsilo::ReadDecimalMark();
     // The program takes no command line: the toolkit sees only the program's
@@ -24,5 +28,6 @@ int main(int, char* argv[]) {
         application.emplace(toolkitArgc, toolkitArgv);
     }
     tarsilo::EndSessionOnSignals(*application);
+    fontConfiguration.Wait();
     return tarsilo::RunProgram(*application);
 }

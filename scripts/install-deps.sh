@@ -5,7 +5,7 @@
 #   scripts/install-deps.sh [group...]         install these groups (default: all)
 #   scripts/install-deps.sh --list [group...]  print their package names, one a line
 #
-# Groups: build (compiler, CMake, Qt, libjpeg), package (what cpack and the
+# Groups: build (compiler, CMake, Qt, libjpeg, fontconfig), package (what cpack and the
 # package checks run), install (what scripts/check-installed.sh runs), suite (what the CTest tests run besides the build),
 # desktop (the desktop tier), analysis (sanitizers, fuzzing, valgrind), tools
 # (the developer tools), release (the Debian 13 tier and the reproducibility
@@ -24,7 +24,7 @@ group_packages() {
   case $1 in
   build)
     echo g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-      libgl-dev libjpeg62-turbo-dev libxcb1-dev
+      libgl-dev libjpeg62-turbo-dev libxcb1-dev libfontconfig-dev
     ;;
   # dpkg-shlibdeps, file and objcopy for cpack; hardening-check (devscripts),
   # lintian, and what the installation check needs.

@@ -184,6 +184,15 @@ void TestInfoWindow::windowIsFixedWithCloseOnly() {
     const QList<QSize> iconSizes = info.windowIcon().availableSizes();
     QVERIFY(iconSizes.contains(QSize(32, 32)));
     QVERIFY(iconSizes.contains(QSize(64, 64)));
+    // The close button's glyph: its own picture when enabled and when not,
+    // each with its key colour transparent.
+    const QIcon glyph = CloseButtonOf(info)->icon();
+    const QImage enabled = glyph.pixmap(18, 18, QIcon::Normal).toImage();
+    const QImage disabled = glyph.pixmap(18, 18, QIcon::Disabled).toImage();
+    QCOMPARE(enabled.size(), QSize(18, 18));
+    QVERIFY(enabled != disabled);
+    QCOMPARE(qAlpha(enabled.pixel(0, 17)), 0);
+    QVERIFY(qAlpha(enabled.pixel(9, 9)) > 0);
 
     QList<QWidget*> focusStops;
     for (QWidget* control : info.findChildren<QWidget*>())

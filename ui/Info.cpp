@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QResource>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -35,11 +35,12 @@ void EnsurePictureResources() {
     (void)registered;
 }
 
-JpegPicture LoadPicture(const QString& resource, qreal devicePixelRatio = 1) {
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Exception("Cannot read the picture " + resource.toStdString());
-    return JpegPicture(file.readAll(), devicePixelRatio);
+JpegPicture LoadPicture(const QString& path, qreal devicePixelRatio = 1) {
+    // The stream stays where the program holds it, without a copy.
+    const QResource resource(path);
+    if (!resource.isValid())
+        throw Exception("Cannot read the picture " + path.toStdString());
+    return JpegPicture(resource.uncompressedData(), devicePixelRatio);
 }
 
 // Each picture, and the same picture at twice the pixel size for dense screens.
@@ -66,8 +67,9 @@ TfInfo::TfInfo(QWidget* owner)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<::Ui::TfInfo>()), owner_(owner) {
+    // Before the controls, so that each takes the font as it is made.
+    setFont(WindowFont(ScreenDpi(this)));
     ui_->setupUi(this);
-    setWindowIcon(WindowIcon());
     ExposeAsWindow(staticMetaObject);
     // Closing this window must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -93,7 +95,6 @@ void TfInfo::LoadPictures() {
 
 void TfInfo::ScaleToScreen() {
     const LayoutScale scale(ScreenDpi(this));
-    setFont(WindowFont(scale.Dpi()));
     if (!scale.IsIdentity()) {
         for (QWidget* control : findChildren<QWidget*>())
             control->setGeometry(scale.Apply(control->geometry()));
@@ -132,8 +133,15 @@ void TfInfo::MoveToActiveMonitor() {
 }
 
 void TfInfo::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        if (!iconGiven_) {
+            // Read when first needed: an icon file is read through the image
+            // plugins, a cost the program's start can spare.
+            iconGiven_ = true;
+            setWindowIcon(WindowIcon());
+        }
         KeepOffTaskBar(this);
+    }
     QWidget::showEvent(event);
 }
 

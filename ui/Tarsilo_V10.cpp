@@ -64,6 +64,9 @@ void SetOnOneLine(const CompositeCaption& caption) {
 
 TfTarsilo_main::TfTarsilo_main(QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<::Ui::TfTarsilo_main>()), fields_(this) {
+    // Given before the controls exist, the font reaches each control as it is
+    // made; given afterwards, it would be sent to every control once more.
+    setFont(WindowFont(ScreenDpi(this)));
     ui_->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -120,7 +123,6 @@ void TfTarsilo_main::ApplyControlKinds() {
 void TfTarsilo_main::ScaleToScreen() {
     const qreal dpi = ScreenDpi(this);
     const LayoutScale scale(dpi);
-    setFont(WindowFont(dpi));
     QFont greekFont = GreekLetterFont();
     greekFont.setPixelSize(scale.Apply(GreekFontPixels));
     for (QLabel* label : findChildren<QLabel*>()) {

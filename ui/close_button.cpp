@@ -3,7 +3,7 @@
 #include <QBitmap>
 #include <QPixmap>
 
-#include "ui/window_style.h"
+#include "ui/resources/close_glyph.xpm"
 
 namespace tarsilo {
 
@@ -24,8 +24,9 @@ QPixmap GlyphHalf(const QImage& strip, int index) {
 } // namespace
 
 QIcon CloseGlyph() {
-    EnsureUiResources();
-    static const QImage strip(QStringLiteral(":/tarsilo/close_glyph.xpm"));
+    // Read from the program's own array: an image file would first be looked
+    // for among the image plugins.
+    static const QImage strip(close_glyph_xpm);
     QIcon icon;
     icon.addPixmap(GlyphHalf(strip, 0), QIcon::Normal);
     icon.addPixmap(GlyphHalf(strip, 0), QIcon::Active);

@@ -63,6 +63,7 @@ constexpr int DialogChromeHeight = 140;
 constexpr qsizetype CharactersSampled = 2000;
 
 std::optional<QString> errorDialogCaption;
+std::optional<QFont> dialogFont;
 
 // Centres itself by its frame once its size is final, which is only known
 // when it shows.
@@ -73,6 +74,7 @@ public:
         : QMessageBox(QMessageBox::NoIcon, caption, text, QMessageBox::Ok), screen_(screen),
           taskEntry_(taskEntry) {
         setStyle(MessageBoxStyleOfApplication());
+        setFont(DialogFont());
         setIcon(QMessageBox::Critical);
     }
 
@@ -113,7 +115,7 @@ DialogTextRoom DialogTextRoomFor(const QString& text, const QScreen* screen) {
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
-    const QFontMetrics metrics(QApplication::font("QMessageBoxLabel"));
+    const QFontMetrics metrics(DialogFont());
     // A column is as wide as the widest character at the text's start and end,
     // which is what a shortened text keeps.
     int character = std::max(metrics.averageCharWidth(), 1);
@@ -142,6 +144,14 @@ QString FittedForDialog(const QString& text, const QScreen* screen) {
 
 void SetErrorDialogCaption(const QString& caption) {
     errorDialogCaption = caption;
+}
+
+void SetDialogFont(const QFont& font) {
+    dialogFont = font;
+}
+
+QFont DialogFont() {
+    return dialogFont.value_or(QApplication::font("QMessageBoxLabel"));
 }
 
 QString ErrorDialogCaption() {

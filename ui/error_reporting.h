@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include <QFont>
 #include <QString>
 
 #include "common/error_texts.h"
@@ -35,6 +36,10 @@ QString FittedForDialog(const QString& text, const QScreen* screen = nullptr);
 // The error dialog's caption: the application title, which the application
 // sets once it has made it. Until then Qt's application display name.
 void SetErrorDialogCaption(const QString& caption);
+// The font of the program's message boxes: the desktop's, as it was before the
+// program gave the application its windows' font.
+void SetDialogFont(const QFont& font);
+QFont DialogFont();
 QString ErrorDialogCaption();
 
 // The message an error carries, as the dialog shows it before the full-stop rule.

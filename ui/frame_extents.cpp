@@ -41,8 +41,13 @@ QMargins LogicalMargins(const QMargins& device, const QWidget* window) {
 
 // Whether the manager answers requests; sends one when it does.
 bool SendRequest(xcb_connection_t* connection, xcb_window_t window) {
+    // The window's root and every name asked in one round trip.
+    const xcb_get_geometry_cookie_t geometry = xcb_get_geometry(connection, window);
+    InternAtoms(connection, {"_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS",
+                             "_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED"});
     const xcb_atom_t request = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const xcb_window_t root = RootOf(connection, window);
+    const auto rootReply = Own(xcb_get_geometry_reply(connection, geometry, nullptr));
+    const xcb_window_t root = rootReply ? rootReply->root : xcb_window_t(XCB_WINDOW_NONE);
     if (root == XCB_WINDOW_NONE || !ManagerSupports(connection, root, request))
         return false;
     xcb_client_message_event_t message{};

@@ -3,6 +3,7 @@
 // properties on the program's own connection to the X server.
 
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
 
 #include <QList>
@@ -25,7 +26,10 @@ xcb_connection_t* Connection();
 // The X11 window of a top-level widget whose native window exists; 0 otherwise.
 xcb_window_t NativeWindow(const QWidget* window);
 
+// An atom of the X server, asked once per program run.
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name);
+// Asks for several atoms at once, in one round trip to the X server.
+void InternAtoms(xcb_connection_t* connection, std::initializer_list<const char*> names);
 
 Reply<xcb_get_property_reply_t> Property(xcb_connection_t* connection, xcb_window_t window,
                                          xcb_atom_t property, xcb_atom_t type, uint32_t length);
