@@ -1,5 +1,7 @@
 #include "app/font_configuration.h"
 
+#include <system_error>
+
 #include <fontconfig/fontconfig.h>
 
 namespace tarsilo {
