@@ -100,8 +100,6 @@ void TfInfo::ScaleToScreen() {
             control->setGeometry(scale.Apply(control->geometry()));
     }
     setFixedSize(scale.Apply(DesignedClientSize));
-    for (QLabel* label : ui_->gbContact->findChildren<QLabel*>())
-        label->adjustSize();
 }
 
 void TfInfo::Show() {
@@ -134,11 +132,14 @@ void TfInfo::MoveToActiveMonitor() {
 
 void TfInfo::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        if (!iconGiven_) {
-            // Read when first needed: an icon file is read through the image
-            // plugins, a cost the program's start can spare.
-            iconGiven_ = true;
+        if (!prepared_) {
+            // What only a window on the screen needs waits for its first
+            // showing: the icon, whose files are read through the image
+            // plugins, and the contact lines fitted to their text.
+            prepared_ = true;
             setWindowIcon(WindowIcon());
+            for (QLabel* label : ui_->gbContact->findChildren<QLabel*>())
+                label->adjustSize();
         }
         KeepOffTaskBar(this);
     }

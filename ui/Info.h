@@ -44,7 +44,7 @@ private:
 
     std::unique_ptr<::Ui::TfInfo> ui_;
     QPointer<QWidget> owner_;
-    bool iconGiven_ = false;
+    bool prepared_ = false;
 };
 
 // The program's reference window, created by the application shell.

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 #include "ui/x11_support.h"
@@ -18,6 +19,8 @@ using namespace x11;
 
 // Long enough for a busy window manager; it answers the request at once.
 constexpr int AnswerMilliseconds = 1000;
+// How long a window manager may take to answer a move of a managed window.
+constexpr int PlaceAnswerMilliseconds = 100;
 
 std::optional<QMargins> ReadExtents(xcb_connection_t* connection, xcb_window_t window) {
     const QList<uint32_t> values = Values<uint32_t>(
@@ -39,17 +42,17 @@ QMargins LogicalMargins(const QMargins& device, const QWidget* window) {
             Logical(device.right(), ratio), Logical(device.bottom(), ratio)};
 }
 
-// Whether the manager answers requests; sends one when it does.
-bool SendRequest(xcb_connection_t* connection, xcb_window_t window) {
-    // The window's root and every name asked in one round trip.
+// The window's root, with every name the request needs: one round trip.
+xcb_window_t RootWithNames(xcb_connection_t* connection, xcb_window_t window) {
     const xcb_get_geometry_cookie_t geometry = xcb_get_geometry(connection, window);
     InternAtoms(connection, {"_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS",
                              "_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED"});
+    const auto reply = Own(xcb_get_geometry_reply(connection, geometry, nullptr));
+    return reply ? reply->root : xcb_window_t(XCB_WINDOW_NONE);
+}
+
+void PostRequest(xcb_connection_t* connection, xcb_window_t window, xcb_window_t root) {
     const xcb_atom_t request = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const auto rootReply = Own(xcb_get_geometry_reply(connection, geometry, nullptr));
-    const xcb_window_t root = rootReply ? rootReply->root : xcb_window_t(XCB_WINDOW_NONE);
-    if (root == XCB_WINDOW_NONE || !ManagerSupports(connection, root, request))
-        return false;
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
@@ -59,6 +62,15 @@ bool SendRequest(xcb_connection_t* connection, xcb_window_t window) {
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(connection);
+}
+
+// Whether the manager answers requests; sends one when it does.
+bool SendRequest(xcb_connection_t* connection, xcb_window_t window) {
+    const xcb_window_t root = RootWithNames(connection, window);
+    if (root == XCB_WINDOW_NONE ||
+        !ManagerSupports(connection, root, Atom(connection, "_NET_REQUEST_FRAME_EXTENTS")))
+        return false;
+    PostRequest(connection, window, root);
     return true;
 }
 
@@ -98,6 +110,42 @@ private:
     xcb_window_t native_;
     xcb_atom_t extents_;
     std::function<void(QMargins)> known_;
+    bool delivered_ = false;
+};
+
+// Waits for the window manager's word on the window's place: a configure
+// notice, real or sent by the manager, for the window.
+class PlaceAnswerWatch : public QObject, public QAbstractNativeEventFilter {
+public:
+    PlaceAnswerWatch(QWidget* window, std::function<void()> done)
+        : QObject(window), native_(NativeWindow(window)), done_(std::move(done)) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+        // A manager that stays silent does not keep the window waiting long.
+        QTimer::singleShot(PlaceAnswerMilliseconds, this, &PlaceAnswerWatch::Deliver);
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (delivered_ || type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7F) == XCB_CONFIGURE_NOTIFY &&
+            reinterpret_cast<const xcb_configure_notify_event_t*>(event)->window == native_)
+            // After Qt itself has seen the notice and learnt the new place.
+            QMetaObject::invokeMethod(this, &PlaceAnswerWatch::Deliver, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void Deliver() {
+        if (delivered_)
+            return;
+        delivered_ = true;
+        done_();
+        deleteLater();
+    }
+
+    xcb_window_t native_;
+    std::function<void()> done_;
     bool delivered_ = false;
 };
 
@@ -142,6 +190,14 @@ bool WhenFrameExtentsSet(QWidget* window, std::function<void(QMargins)> known) {
         return false;
     new FrameExtentsWatch(window, std::move(known));
     return true;
+}
+
+void WhenPlaceAnswered(QWidget* window, std::function<void()> done) {
+    if (!NativeWindow(window)) {
+        done();
+        return;
+    }
+    new PlaceAnswerWatch(window, std::move(done));
 }
 
 } // namespace tarsilo

@@ -32,4 +32,10 @@ std::optional<QMargins> KnownFrameExtents(const QWidget* window);
 // Never called after the window is destroyed.
 bool WhenFrameExtentsSet(QWidget* window, std::function<void(QMargins)> known);
 
+// Calls `done` once the X11 window manager has answered the last change of
+// this managed window's place (it tells the window where it now stands), or
+// after a short while if it does not; at once where there is no X11. Never
+// called after the window is destroyed.
+void WhenPlaceAnswered(QWidget* window, std::function<void()> done);
+
 } // namespace tarsilo

@@ -42,9 +42,19 @@ void PlaceByFrame(QWidget* window, std::function<QPoint(QMargins frame)> outerCo
         window, [guarded, outerCorner = std::move(outerCorner)](QMargins frame) {
             if (!guarded)
                 return;
-            if (!frame.isNull())
-                PlaceClientArea(guarded, frame, outerCorner(frame));
-            guarded->setWindowOpacity(1);
+            const auto show = [guarded] {
+                if (guarded)
+                    guarded->setWindowOpacity(1);
+            };
+            if (frame.isNull()) {
+                show();
+                return;
+            }
+            // The move of a managed window goes through its window manager,
+            // while the opacity changes at once: the window is shown once
+            // the manager has moved it.
+            PlaceClientArea(guarded, frame, outerCorner(frame));
+            WhenPlaceAnswered(guarded, show);
         });
     if (watched) {
         // The window manager shows the window before it tells the frame; until
