@@ -2,8 +2,7 @@
 
 #include "app/application.h"
 #include "app/application_error.h"
-#include "calc/errors.h"
-#include "calc/fpu_mode.h"
+#include "common/program_run.h"
 #include "ui/Info.h"
 #include "ui/Tarsilo_V10.h"
 
@@ -16,17 +15,7 @@ void CreateForms(TApplication& application) {
 }
 
 int RunProgram(TApplication& application, const std::function<void(TApplication&)>& createForms) {
-    int status = 0;
-    try {
-        RequireFpuMode();
-        createForms(application);
-        application.Run();
-    } catch (const std::exception& error) {
-        ShowApplicationError(error);
-        status = 1;
-    }
-    application.Shutdown();
-    return status;
+    return RunProgramWith(application, createForms, ShowApplicationError);
 }
 
 } // namespace tarsilo

@@ -12,10 +12,9 @@ class TApplication;
 // Creates the program's windows in their order: the main window first.
 void CreateForms(TApplication& application);
 
-// Creates the windows with `createForms`, runs the event loop and destroys
-// the windows. Returns the exit status: 0 after the main window closed, 1
-// after an error outside the event loop, which the "Application Error" box
-// has shown.
+// RunProgramWith (common/program_run.h) with this shell's application and
+// "Application Error" box: the exit status, 0 after the main window closed, 1
+// after an error outside the event loop.
 int RunProgram(TApplication& application,
                const std::function<void(TApplication&)>& createForms = CreateForms);
 

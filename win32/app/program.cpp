@@ -1,7 +1,6 @@
 #include "win32/app/program.h"
 
-#include "calc/errors.h"
-#include "calc/fpu_mode.h"
+#include "common/program_run.h"
 #include "win32/Info.h"
 #include "win32/Tarsilo_V10.h"
 #include "win32/app/application.h"
@@ -19,17 +18,7 @@ void CreateForms(TApplication& application) {
 }
 
 int RunProgram(TApplication& application, const std::function<void(TApplication&)>& createForms) {
-    int status = 0;
-    try {
-        RequireFpuMode();
-        createForms(application);
-        application.Run();
-    } catch (const std::exception& error) {
-        ShowApplicationError(error);
-        status = 1;
-    }
-    application.Shutdown();
-    return status;
+    return RunProgramWith(application, createForms, ShowApplicationError);
 }
 
 } // namespace tarsilo::win32

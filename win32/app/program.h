@@ -13,10 +13,9 @@ class TApplication;
 // the reference window, hidden.
 void CreateForms(TApplication& application);
 
-// Creates the windows with `createForms`, runs the event loop and destroys
-// the windows. Returns the exit status: 0 after the main window closed, 1
-// after an error outside the event loop, which the "Application Error" box
-// has shown.
+// RunProgramWith (common/program_run.h) with this shell's application and
+// "Application Error" box: the exit status, 0 after the main window closed, 1
+// after an error outside the event loop.
 int RunProgram(TApplication& application,
                const std::function<void(TApplication&)>& createForms = CreateForms);
 
