@@ -35,6 +35,7 @@ program_title="Tarsilo V1.0"
 baseline_title="Baseline window"
 
 source scripts/wine-session.sh
+source scripts/bench-common.sh
 start_wine_session 1280x1024
 # A server that outlives every program, so that no start pays for its own.
 mkdir "$WINEPREFIX"
@@ -45,36 +46,10 @@ timeout 120 scripts/wine-run.sh wineboot -i >/dev/null 2>&1 ||
 # One start of a program whose window title begins with $1; prints the
 # milliseconds from exec to the map.
 measure() {
-  local title=$1 executable=$2
-  rm -f "$work/events"
-  mkfifo "$work/events"
-  "$watcher" "$title" 60 >"$work/events" &
-  local watcher_pid=$!
-  local ready mapped
-  exec 4<"$work/events"
-  read -r ready <&4
-  [ "$ready" = ready ] || { echo "the map watcher did not start" >&2; return 1; }
-  local started=$EPOCHREALTIME
-  scripts/wine-run.sh "$executable" >/dev/null 2>&1 &
-  local pid=$!
-  if ! read -r mapped <&4; then
-    echo "$executable: no window \"$title\" was mapped" >&2
-    kill "$pid" 2>/dev/null
-    return 1
-  fi
-  exec 4<&-
-  wait "$watcher_pid"
-  kill -TERM "$pid"
-  wait "$pid" 2>/dev/null || true
-  awk -v a="$started" -v b="$mapped" 'BEGIN { printf "%.2f\n", (b - a) * 1000 }'
-}
-
-# "median q1 q3 min max" of the numbers on standard input.
-summary() {
-  sort -g | awk '
-    { v[NR] = $1 }
-    function q(p,   h, l) { h = (NR - 1) * p + 1; l = int(h); return v[l] + (h - l) * (v[l + (l < NR)] - v[l]) }
-    END { printf "%.2f %.2f %.2f %.2f %.2f\n", q(0.5), q(0.25), q(0.75), v[1], v[NR] }'
+  start_until_mapped "$1" 60 scripts/wine-run.sh "$2" || return 1
+  kill -TERM "$map_pid"
+  wait "$map_pid" 2>/dev/null || true
+  awk -v a="$map_started" -v b="$map_seen" 'BEGIN { printf "%.2f\n", (b - a) * 1000 }'
 }
 
 echo "Windows start-up benchmark under $(scripts/wine-run.sh --version): $pairs pairs A B"
@@ -99,15 +74,7 @@ for pair in $(seq "$pairs"); do
   printf '%4d  %12s %12s\n' "$pair" "$a" "$b"
 done
 
-a=$(summary <"$work/program")
-b=$(summary <"$work/baseline")
-echo "Exec to main window mapped (ms): median, IQR, min-max"
-awk -v a="$a" -v b="$b" 'BEGIN {
-  split(a, x, " "); split(b, y, " ")
-  printf "  Tarsilo   %10.2f   %.2f-%.2f   %.2f-%.2f\n", x[1], x[2], x[3], x[4], x[5]
-  printf "  baseline  %10.2f   %.2f-%.2f   %.2f-%.2f\n", y[1], y[2], y[3], y[4], y[5]
-  r = x[1] / y[1]
-  printf "  ratio of medians %.3f (goal at most 1.1: %s)\n", r, r <= 1.1 ? "met" : "missed" }'
+report_medians "Exec to main window mapped (ms)" 1.1 "$work/program" "$work/baseline"
 # The two starts of a pair run a fraction of a second apart, under much the
 # same load from elsewhere: their ratio keeps less of it than the medians do.
 awk -v r="$(summary <"$work/ratios")" 'BEGIN {

@@ -84,41 +84,19 @@ if [ "$window_manager" != none ]; then
     { echo "$window_manager did not start" >&2; exit 1; }
 fi
 
+source scripts/bench-common.sh
+
 # One start of a program whose window title begins with $1; prints
 # "<milliseconds from exec to map> <peak resident kB>".
 measure() {
-  local title=$1 executable=$2
-  rm -f "$work/events"
-  mkfifo "$work/events"
-  "$watcher" "$title" 30 >"$work/events" &
-  local watcher_pid=$!
-  local ready mapped peak
-  exec 4<"$work/events"
-  read -r ready <&4
-  [ "$ready" = ready ] || { echo "the map watcher did not start" >&2; return 1; }
-  local started=$EPOCHREALTIME
-  "$executable" >/dev/null 2>&1 &
-  local pid=$!
-  if ! read -r mapped <&4; then
-    echo "$executable: no window \"$title\" was mapped" >&2
-    kill "$pid" 2>/dev/null
-    return 1
-  fi
-  exec 4<&-
-  wait "$watcher_pid"
+  start_until_mapped "$1" 30 "$2" || return 1
   sleep "$settle"
-  peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status")
-  kill -TERM "$pid"
-  wait "$pid" 2>/dev/null || true
-  awk -v a="$started" -v b="$mapped" -v p="$peak" 'BEGIN { printf "%.2f %d\n", (b - a) * 1000, p }'
-}
-
-# "median q1 q3 min max" of the numbers on standard input.
-summary() {
-  sort -g | awk '
-    { v[NR] = $1 }
-    function q(p,   h, l) { h = (NR - 1) * p + 1; l = int(h); return v[l] + (h - l) * (v[l + (l < NR)] - v[l]) }
-    END { printf "%.2f %.2f %.2f %.2f %.2f\n", q(0.5), q(0.25), q(0.75), v[1], v[NR] }'
+  local peak
+  peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$map_pid/status")
+  kill -TERM "$map_pid"
+  wait "$map_pid" 2>/dev/null || true
+  awk -v a="$map_started" -v b="$map_seen" -v p="$peak" \
+    'BEGIN { printf "%.2f %d\n", (b - a) * 1000, p }'
 }
 
 echo "Start-up benchmark: $pairs pairs A B (A = Tarsilo10, B = bare Qt Widgets baseline)"
@@ -154,16 +132,9 @@ done
 
 report() {
   local label=$1 column=$2 unit=$3
-  local a b
-  a=$(cut -d' ' -f"$column" "$work/program" | summary)
-  b=$(cut -d' ' -f"$column" "$work/baseline" | summary)
-  echo "$label ($unit): median, IQR, min-max"
-  awk -v a="$a" -v b="$b" 'BEGIN {
-    split(a, x, " "); split(b, y, " ")
-    printf "  Tarsilo   %10.2f   %.2f-%.2f   %.2f-%.2f\n", x[1], x[2], x[3], x[4], x[5]
-    printf "  baseline  %10.2f   %.2f-%.2f   %.2f-%.2f\n", y[1], y[2], y[3], y[4], y[5]
-    r = x[1] / y[1]
-    printf "  ratio of medians %.3f (goal at most 1.15: %s)\n", r, r <= 1.15 ? "met" : "missed" }'
+  cut -d' ' -f"$column" "$work/program" >"$work/program.$column"
+  cut -d' ' -f"$column" "$work/baseline" >"$work/baseline.$column"
+  report_medians "$label ($unit)" 1.15 "$work/program.$column" "$work/baseline.$column"
 }
 report "Exec to main window mapped" 1 ms
 report "Peak resident memory (VmHWM)" 2 kB
