@@ -29,25 +29,6 @@ namespace {
 
 // --- the real program in a process of its own ---
 
-struct Found {
-    DWORD process;
-    const wchar_t* className;
-    HWND window;
-};
-
-BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM data) {
-    auto& found = *reinterpret_cast<Found*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t className[32] = {};
-    GetClassNameW(window, className, 32);
-    if (process == found.process && std::wstring(className) == found.className) {
-        found.window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 struct TaskBarCount {
     DWORD process;
     std::vector<HWND> entries;
@@ -106,9 +87,7 @@ public:
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     HWND Window(const wchar_t* className) const {
-        Found found{process_.dwProcessId, className, nullptr};
-        EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&found));
-        return found.window;
+        return TopWindowOfProcess(process_.dwProcessId, className);
     }
     HWND MainWindow() const { return Window(L"TfTarsilo_main"); }
     HWND ReferenceWindow() const { return Window(L"TfInfo"); }

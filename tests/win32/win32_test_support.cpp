@@ -14,19 +14,21 @@ namespace {
 std::atomic<int> boxesExpected{0};
 std::atomic<int> unexpectedBoxes{0};
 
-struct BoxSearch {
+struct WindowSearch {
     DWORD process;
+    std::wstring_view className;
+    bool visibleOnly;
     HWND found;
 };
 
-BOOL CALLBACK FindBox(HWND window, LPARAM search) {
-    auto& wanted = *reinterpret_cast<BoxSearch*>(search);
+BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM search) {
+    auto& wanted = *reinterpret_cast<WindowSearch*>(search);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (process == wanted.process && std::wstring_view(className) == L"#32770" &&
-        IsWindowVisible(window)) {
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (process == wanted.process && std::wstring_view(className) == wanted.className &&
+        (!wanted.visibleOnly || IsWindowVisible(window))) {
         wanted.found = window;
         return FALSE;
     }
@@ -34,9 +36,7 @@ BOOL CALLBACK FindBox(HWND window, LPARAM search) {
 }
 
 HWND OpenMessageBox() {
-    BoxSearch search{GetCurrentProcessId(), nullptr};
-    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return TopWindowOfProcess(GetCurrentProcessId(), L"#32770", true);
 }
 
 struct EnabledCount {
@@ -130,6 +130,12 @@ const bool watchdogStarted = [] {
 }();
 
 } // namespace
+
+HWND TopWindowOfProcess(DWORD process, std::wstring_view className, bool visibleOnly) {
+    WindowSearch search{process, className, visibleOnly, nullptr};
+    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 void PumpMessages() {
     MSG message{};

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tarsilo::test {
 
@@ -22,6 +23,9 @@ void PumpMessages();
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 5000);
 
 // The text of a window or control, and a new one, by WM_GETTEXT/WM_SETTEXT.
+// The first top-level window of the process with this class, visible or any.
+HWND TopWindowOfProcess(DWORD process, std::wstring_view className, bool visibleOnly = false);
+
 std::wstring TextOf(HWND window);
 void SetTextOf(HWND window, const std::wstring& text);
 
