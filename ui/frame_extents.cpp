@@ -42,7 +42,7 @@ QMargins LogicalMargins(const QMargins& device, const QWidget* window) {
             Logical(device.right(), ratio), Logical(device.bottom(), ratio)};
 }
 
-// The window's root, with every name the request needs: one round trip.
+// The window's root, with every name the frame extents need: one round trip.
 xcb_window_t RootWithNames(xcb_connection_t* connection, xcb_window_t window) {
     const xcb_get_geometry_cookie_t geometry = xcb_get_geometry(connection, window);
     InternAtoms(connection, {"_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS",
@@ -184,7 +184,7 @@ bool WhenFrameExtentsSet(QWidget* window, std::function<void(QMargins)> known) {
     if (!native)
         return false;
     xcb_connection_t* connection = Connection();
-    const xcb_window_t root = RootOf(connection, native);
+    const xcb_window_t root = RootWithNames(connection, native);
     if (root == XCB_WINDOW_NONE ||
         !ManagerSupports(connection, root, Atom(connection, "_NET_FRAME_EXTENTS")))
         return false;

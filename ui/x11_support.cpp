@@ -66,12 +66,6 @@ Reply<xcb_get_property_reply_t> Property(xcb_connection_t* connection, xcb_windo
         connection, xcb_get_property(connection, 0, window, property, type, 0, length), nullptr));
 }
 
-xcb_window_t RootOf(xcb_connection_t* connection, xcb_window_t window) {
-    const auto geometry =
-        Own(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
-    return geometry ? geometry->root : xcb_window_t(XCB_WINDOW_NONE);
-}
-
 bool ManagerSupports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t feature) {
     InternAtoms(connection, {"_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED"});
     // Both asked before either answer is read: one round trip.

@@ -42,9 +42,6 @@ template <class T> QList<T> Values(const xcb_get_property_reply_t* reply) {
     return QList<T>(values, values + xcb_get_property_value_length(reply) / 4);
 }
 
-// The root window of the screen that a window stands on.
-xcb_window_t RootOf(xcb_connection_t* connection, xcb_window_t window);
-
 // Whether an EWMH window manager runs and lists `feature` in _NET_SUPPORTED.
 bool ManagerSupports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t feature);
 
