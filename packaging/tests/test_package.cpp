@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -108,12 +109,21 @@ private slots:
     }
     void dependsOnPackageOfLibrary() {
         QFETCH(QString, library);
-        const QStringList arguments{QStringLiteral("-S"), QStringLiteral("*/") + library};
-        const ToolRun search = RunTool(QStringLiteral("dpkg-query"), arguments);
-        QVERIFY2(search.Succeeded(),
-                 qPrintable(search.Report(QStringLiteral("dpkg-query"), arguments)));
-        // "libqt6core6t64:amd64: /usr/lib/x86_64-linux-gnu/libQt6Core.so.6"
-        const QString holder = search.output.section(QLatin1Char(':'), 0, 0).trimmed();
+        // The file the program really loads: a name search would also find
+        // the libraries of cross compilers and of other architectures.
+        const QString loaded = LoadedPath(library);
+        QVERIFY2(!loaded.isEmpty(), qPrintable(library + QStringLiteral(" is not loaded")));
+        QString holder;
+        for (const QString& path : PackagedNames(loaded)) {
+            const QStringList arguments{QStringLiteral("-S"), path};
+            const ToolRun search = RunTool(QStringLiteral("dpkg-query"), arguments);
+            // "libqt6core6t64:amd64: /usr/lib/x86_64-linux-gnu/libQt6Core.so.6"
+            if (search.Succeeded()) {
+                holder = search.output.section(QLatin1Char(':'), 0, 0).trimmed();
+                break;
+            }
+        }
+        QVERIFY2(!holder.isEmpty(), qPrintable(loaded + QStringLiteral(" is in no package")));
         const QString depends = control_.value(QStringLiteral("Depends"));
         QVERIFY2(
             DependencyNames(depends).contains(holder),
@@ -327,6 +337,35 @@ private:
     static constexpr int LintianTimeoutMs = 90000;
 
     QString Root() const { return work_.filePath(QStringLiteral("root")); }
+
+    // Where the unpacked program finds a library it links, as the dynamic
+    // loader resolves it; empty when it does not.
+    QString LoadedPath(const QString& library) const {
+        const ToolRun run = RunTool(QStringLiteral("ldd"), {UnpackedProgram()});
+        // "\tlibstdc++.so.6 => /lib/x86_64-linux-gnu/libstdc++.so.6 (0x...)"
+        for (const QString& line : run.output.split(QLatin1Char('\n'))) {
+            const QString name = line.section(QStringLiteral(" => "), 0, 0).trimmed();
+            if (name == library)
+                return line.section(QStringLiteral(" => "), 1).section(QLatin1Char(' '), 0, 0);
+        }
+        return {};
+    }
+
+    // The names a package may have registered a loaded library under: as the
+    // loader found it, and the file behind its links, each with and without
+    // the /usr that merged directories add.
+    static QStringList PackagedNames(const QString& loaded) {
+        QStringList names;
+        for (const QString& path : {loaded, QFileInfo(loaded).canonicalFilePath()}) {
+            names << path;
+            if (path.startsWith(QStringLiteral("/usr/")))
+                names << path.mid(4);
+            else
+                names << QStringLiteral("/usr") + path;
+        }
+        names.removeDuplicates();
+        return names;
+    }
     QString UnpackedProgram() const { return Root() + QStringLiteral("/usr/") + ExecutablePath(); }
 
     // cpack of the tree's package configuration, into `directory`.
