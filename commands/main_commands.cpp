@@ -53,6 +53,13 @@ ResultTexts FormatResults(const CalcResults& results) {
     };
 }
 
+// Empties the results; the status line reads ready.
+void ClearResults(WindowFields& fields) {
+    for (const std::string_view output : {eVV, em, ev, evc, evv0, ev_v0, eEt0, eEt})
+        fields.SetEditText(output, {});
+    fields.SetEditText(eReady, ReadyText);
+}
+
 } // namespace
 
 void Calculate(WindowFields& fields, CalcInputs& inputs, CalcResults& results) {
@@ -65,6 +72,7 @@ void Calculate(WindowFields& fields, CalcInputs& inputs, CalcResults& results) {
 
     if (const InputStatus status = ValidateInputs(inputs); status != InputStatus::Valid) {
         fields.SetEditText(eReady, StatusText(status));
+        fields.Announce(StatusText(status));
         return;
     }
 
@@ -82,12 +90,12 @@ void Calculate(WindowFields& fields, CalcInputs& inputs, CalcResults& results) {
     fields.SetLabelCaption(lEt, texts.pointEnergy.caption);
     fields.SetEditText(eEt, texts.pointEnergy.text);
     fields.SetEditText(eReady, ReadyText);
+    fields.Announce(ReadyText);
 }
 
 void Clear(WindowFields& fields) {
-    for (const std::string_view output : {eVV, em, ev, evc, evv0, ev_v0, eEt0, eEt})
-        fields.SetEditText(output, {});
-    fields.SetEditText(eReady, ReadyText);
+    ClearResults(fields);
+    fields.Announce(ReadyText);
 }
 
 void ChooseBall(WindowFields& fields) {
@@ -95,7 +103,8 @@ void ChooseBall(WindowFields& fields) {
     // The hidden length keeps its text and is still read and validated.
     fields.SetControlVisible(eL, false);
     fields.SetControlVisible(lL, false);
-    Clear(fields);
+    // The selection itself is announced; the ready status would only repeat.
+    ClearResults(fields);
 }
 
 void ChooseCylinder(WindowFields& fields) {
@@ -103,7 +112,7 @@ void ChooseCylinder(WindowFields& fields) {
     fields.SetEditText(eL, "1");
     fields.SetControlVisible(eL, true);
     fields.SetControlVisible(lL, true);
-    Clear(fields);
+    ClearResults(fields);
 }
 
 } // namespace tarsilo

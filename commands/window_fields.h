@@ -21,6 +21,8 @@ public:
     virtual void SetLabelCaption(std::string_view label, std::string_view caption) = 0;
     virtual void SetControlVisible(std::string_view control, bool visible) = 0;
     virtual BodyShape SelectedShape() const = 0;
+    // Has a screen reader say `text` once, after what it is saying now.
+    virtual void Announce(std::string_view text) = 0;
 };
 
 // Component names of the controls that the commands read or write.

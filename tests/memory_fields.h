@@ -47,6 +47,13 @@ public:
         Find(visible, control)->second = show;
     }
     BodyShape SelectedShape() const override { return shape; }
+    void Announce(std::string_view text) override {
+        lastAnnouncement = text;
+        ++announcements;
+    }
+
+    std::string lastAnnouncement;
+    int announcements = 0;
 
 protected:
     // Unknown names throw, so a misspelt component name cannot pass.

@@ -41,6 +41,10 @@ public:
         journal.push_back((show ? "show " : "hide ") + Q(control));
         MemoryFields::SetControlVisible(control, show);
     }
+    void Announce(std::string_view text) override {
+        journal.push_back("announce " + Q(text));
+        MemoryFields::Announce(text);
+    }
 
     QStringList Writes() const {
         QStringList writes;
@@ -171,7 +175,8 @@ private slots:
         fields.shape = shape;
         Change(fields, changes);
         Calculate(fields, inputs_, results_);
-        QCOMPARE(fields.journal, Concat(ReadsUpTo(9), writes));
+        // Announced once, after every field is written.
+        QCOMPARE(fields.journal, Concat(ReadsUpTo(9), Concat(writes, {"announce Готов ..."})));
     }
 
     void energyUnitFollowsTheKilotonne_data() {
@@ -292,7 +297,7 @@ private slots:
         FieldModel fields;
         Change(fields, assignments);
         Calculate(fields, inputs_, results_);
-        QCOMPARE(fields.Writes(), Journal{"eReady = " + status});
+        QCOMPARE(fields.Writes(), (Journal{"eReady = " + status, "announce " + status}));
     }
 
     void clearEmptiesTheOutputsInOrder() {
@@ -300,7 +305,7 @@ private slots:
         Calculate(fields, inputs_, results_);
         fields.journal.clear();
         Clear(fields);
-        QCOMPARE(fields.journal, ClearWrites);
+        QCOMPARE(fields.journal, Concat(ClearWrites, {"announce Готов ..."}));
         QCOMPARE(Q(fields.captions["lEt0"]), "Начальная энергия, т");
         QCOMPARE(Q(fields.captions["lEt"]), "Энергия в расчетной точке, т");
         QCOMPARE(Q(fields.edits["ev0"]), "10000");

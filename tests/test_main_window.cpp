@@ -1,8 +1,7 @@
 // The real main window, offscreen: the examples of its commands, the errors
-// and what they leave on screen, the layout, the composite captions, the
-// accessible names and the regional decimal mark.
+// and what they leave on screen, the layout, the composite captions and the
+// regional decimal mark.
 
-#include <QAccessible>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QScreen>
@@ -53,18 +52,6 @@ QRect InkRect(const QLabel* label) {
 
 int Baseline(const QLabel* label) {
     return label->y() + label->contentsMargins().top() + label->fontMetrics().ascent();
-}
-
-QAccessibleInterface* FindInTree(QAccessibleInterface* node, const QObject* object) {
-    if (!node)
-        return nullptr;
-    if (node->object() == object)
-        return node;
-    for (int i = 0; i < node->childCount(); ++i) {
-        if (QAccessibleInterface* found = FindInTree(node->child(i), object))
-            return found;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -478,82 +465,6 @@ private slots:
                              qPrintable(boxes[i].first + " overlaps " + boxes[j].first));
             }
         }
-    }
-
-    // --- accessibility ---
-
-    void accessibleNames_data() {
-        QTest::addColumn<bool>("cylinder");
-        QTest::addColumn<QString>("edit");
-        QTest::addColumn<QString>("name");
-        const Texts names = {
-            {"ev0", "Начальная скорость Vo, м/с"},
-            {"eCb", "Коэффициент лобового сопротивления CB"},
-            {"eRoB", "Плотность тела ρB, кг/куб. м"},
-            {"eg", "Ускорение свободного падения g, м/(с * с)"},
-            {"eRo0", "Плотность газа на поверхности ρo, кг/куб. м"},
-            {"emu", "Молярная масса газа μ, кг/моль"},
-            {"eTemp", "Температура T, К"},
-            {"eHx", "Высота над поверхностью планеты Hx, м"},
-            {"eVV", "Объем тела, куб. м"},
-            {"em", "Масса тела, кг"},
-            {"ev", "Скорость в расчетной точке V, м/с"},
-            {"evv0", "Отн. скорость в расч. точке V/Vo, %"},
-            {"ev_v0", "Замедление в расч. точке (V - Vo)/Vo, %"},
-            {"evc", "Скор. своб. падения в расч. точке Vc, м/с"},
-            {"eReady", "Строка состояния"},
-        };
-        for (const auto& [edit, name] : names)
-            QTest::newRow(qPrintable(edit)) << false << edit << name;
-        QTest::newRow("eD, ball") << false << "eD"
-                                  << "Диаметр шара D, м";
-        QTest::newRow("eD, cylinder") << true << "eD"
-                                      << "Диаметр цилиндра D, м";
-        QTest::newRow("eL, cylinder") << true << "eL"
-                                      << "Длина цилиндра L, м";
-        QTest::newRow("eEt0, kilotonnes") << false << "eEt0"
-                                          << "Начальная энергия, кт";
-    }
-    void accessibleNames() {
-        QFETCH(bool, cylinder);
-        QFETCH(QString, edit);
-        QFETCH(QString, name);
-        if (cylinder)
-            fixture_.Click("rbCyl");
-        QAccessibleInterface* node = FindInTree(
-            QAccessible::queryAccessibleInterface(fixture_.Window()), fixture_.Edit(edit));
-        QVERIFY2(node, "the edit is in the window's accessibility tree");
-        QCOMPARE(node->role(), QAccessible::EditableText);
-        QCOMPARE(node->text(QAccessible::Name), name);
-    }
-
-    void groupsAndButtonsAreNamedByTheirCaptions_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("gbTarsilo") << "gbTarsilo"
-                                   << "Характеристики тела:";
-        QTest::newRow("gbForm") << "gbForm"
-                                << "Форма тела:";
-        QTest::newRow("gbHx") << "gbHx"
-                              << "Расчетная точка:";
-        QTest::newRow("rbCyl") << "rbCyl"
-                               << "Цилиндр";
-        QTest::newRow("bbClose") << "bbClose"
-                                 << "Выход";
-    }
-    void groupsAndButtonsAreNamedByTheirCaptions() {
-        QFETCH(QString, control);
-        QFETCH(QString, name);
-        QAccessibleInterface* node = FindInTree(
-            QAccessible::queryAccessibleInterface(fixture_.Window()), fixture_.Control(control));
-        QVERIFY(node);
-        QCOMPARE(node->text(QAccessible::Name), name);
-    }
-
-    void energyNameFollowsItsUnit() {
-        fixture_.Click("bCalc");
-        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(fixture_.Edit("eEt"));
-        QCOMPARE(node->text(QAccessible::Name), "Энергия в расчетной точке, т");
     }
 };
 

@@ -9,6 +9,8 @@
 #include <QShowEvent>
 
 #include "calc/errors.h"
+#include "common/reference_pictures.h"
+#include "common/window_definition.h"
 #include "ui/monitor_placement.h"
 #include "ui/window_accessibility.h"
 #include "ui/window_placement.h"
@@ -68,9 +70,10 @@ TfInfo::TfInfo(QWidget* owner)
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<::Ui::TfInfo>()), owner_(owner) {
     // Before the controls, so that each takes the font as it is made.
+    ExposeAsWindow(staticMetaObject);
     setFont(WindowFont(ScreenDpi(this)));
     ui_->setupUi(this);
-    ExposeAsWindow(staticMetaObject);
+    NameControls(this, forms::InfoWindowDefinition);
     // Closing this window must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     ScaleToScreen();
@@ -87,10 +90,15 @@ TfInfo::~TfInfo() = default;
 
 void TfInfo::LoadPictures() {
     EnsurePictureResources();
-    LoadPictureSet(ui_->iValues, QStringLiteral("values"));
-    LoadPictureSet(ui_->iBall, QStringLiteral("ball"));
-    LoadPictureSet(ui_->iCyl, QStringLiteral("cylinder"));
-    LoadPictureSet(ui_->iCb, QStringLiteral("drag"));
+    for (const forms::ReferencePicture& picture : forms::ReferencePictures) {
+        const auto latin1 = [](std::string_view text) {
+            return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        };
+        auto* box = findChild<PictureBox*>(latin1(picture.control));
+        if (!box)
+            throw Exception("The reference window has no picture " + std::string(picture.control));
+        LoadPictureSet(box, latin1(picture.file));
+    }
 }
 
 void TfInfo::ScaleToScreen() {

@@ -12,6 +12,7 @@
 
 #include "calc/program_records.h"
 #include "commands/main_commands.h"
+#include "common/window_definition.h"
 #include "ui/error_reporting.h"
 #include "ui/window_accessibility.h"
 #include "ui/window_keyboard.h"
@@ -63,7 +64,9 @@ void SetOnOneLine(const CompositeCaption& caption) {
 } // namespace
 
 TfTarsilo_main::TfTarsilo_main(QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<::Ui::TfTarsilo_main>()), fields_(this) {
+    : QWidget(parent), ui_(std::make_unique<::Ui::TfTarsilo_main>()),
+      fields_(this, forms::MainWindowDefinition) {
+    ExposeAsWindow(staticMetaObject);
     // Given before the controls exist, the font reaches each control as it is
     // made; given afterwards, it would be sent to every control once more.
     setFont(WindowFont(ScreenDpi(this)));
@@ -71,8 +74,9 @@ TfTarsilo_main::TfTarsilo_main(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    ExposeAsWindow(staticMetaObject);
     ApplyControlKinds();
+    NameControls(this, forms::MainWindowDefinition);
+    fields_.SetAnnouncer(new StatusAnnouncer(ui_->eReady));
     ScaleToScreen();
     FitLabelsToCaptions();
     keyboard_ = new WindowKeyboard(this, ui_->bCalc);
@@ -103,12 +107,7 @@ void TfTarsilo_main::ApplyControlKinds() {
     for (QLabel* label : findChildren<QLabel*>()) {
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (QWidget* buddy = label->buddy())
-            buddy->setAccessibleName(label->text());
     }
-    // A nested group box would otherwise be announced by its parent's title.
-    for (QGroupBox* group : findChildren<QGroupBox*>())
-        group->setAccessibleName(group->title());
     // Only the selected shape selector is a tab stop; the other still takes
     // the focus by a click.
     for (QRadioButton* radio : {ui_->rbBall, ui_->rbCyl}) {

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "calc/errors.h"
+#include "ui/window_accessibility.h"
 
 namespace tarsilo {
 
@@ -37,12 +38,17 @@ void WidgetFields::SetLabelCaption(std::string_view label, std::string_view capt
     auto* target = Find<QLabel>(label);
     target->setText(FromUtf8(caption));
     target->adjustSize();
-    if (QWidget* buddy = target->buddy())
-        buddy->setAccessibleName(target->text());
+    RenameAfterCaption(window_, definition_, label);
 }
 
 void WidgetFields::SetControlVisible(std::string_view control, bool visible) {
     Find<QWidget>(control)->setVisible(visible);
+}
+
+void WidgetFields::Announce(std::string_view text) {
+    if (!announcer_)
+        throw std::logic_error("the window has no announcer");
+    announcer_->Announce(FromUtf8(text));
 }
 
 BodyShape WidgetFields::SelectedShape() const {

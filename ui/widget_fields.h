@@ -2,6 +2,8 @@
 // The window fields of a widget tree: each name is a child's object name.
 
 #include "commands/window_fields.h"
+#include "common/window_definition.h"
+#include "ui/status_announcer.h"
 
 class QWidget;
 
@@ -9,19 +11,25 @@ namespace tarsilo {
 
 class WidgetFields : public WindowFields {
 public:
-    explicit WidgetFields(QWidget* window) : window_(window) {}
+    WidgetFields(QWidget* window, const forms::WindowDefinition& definition)
+        : window_(window), definition_(definition) {}
 
     std::string EditText(std::string_view edit) const override;
     void SetEditText(std::string_view edit, std::string_view text) override;
-    // Also renames the edit the label is the buddy of, for screen readers.
+    // Also renames the label, and the edit it names, for screen readers.
     void SetLabelCaption(std::string_view label, std::string_view caption) override;
     void SetControlVisible(std::string_view control, bool visible) override;
     BodyShape SelectedShape() const override;
+    // Through the announcer given, from the status line.
+    void Announce(std::string_view text) override;
+    void SetAnnouncer(StatusAnnouncer* announcer) { announcer_ = announcer; }
 
 private:
     template <class Widget> Widget* Find(std::string_view name) const;
 
     QWidget* window_;
+    const forms::WindowDefinition& definition_;
+    StatusAnnouncer* announcer_ = nullptr;
 };
 
 } // namespace tarsilo

@@ -164,8 +164,9 @@ void RunCalculate(test::MemoryFields& fields, const std::string& context) {
                 context + " " + Printable(error.Message()));
         throw;
     } catch (const Exception&) {
-        Require(fields.edits == before.edits && fields.captions == before.captions,
-                "an error after some fields were written", context);
+        Require(fields.edits == before.edits && fields.captions == before.captions &&
+                    fields.announcements == before.announcements,
+                "an error after some fields were written or announced", context);
         throw;
     }
     Require((ReadFpuStatusWord() & FaultFlags) == 0, "Calculate left a fault flag set", context);
@@ -173,8 +174,9 @@ void RunCalculate(test::MemoryFields& fields, const std::string& context) {
     if (expected != InputStatus::Valid) {
         test::MemoryFields shown = before;
         shown.SetEditText(component::eReady, StatusText(expected));
-        Require(fields.edits == shown.edits && fields.captions == shown.captions,
-                "a failed check not shown by its status text alone",
+        Require(fields.edits == shown.edits && fields.captions == shown.captions &&
+                    fields.lastAnnouncement == StatusText(expected),
+                "a failed check not shown and announced by its status text alone",
                 context + " status " + std::to_string(static_cast<int>(expected)));
         return;
     }

@@ -3,7 +3,7 @@
 
 namespace reference_pictures {
 
-QImage paintBallPicture(int scale) {
+ReferencePicture paintBallPicture(int scale) {
     const Typesetter ts(kTextPixelSize);
     const DescentFormulas f(ts);
     const auto sixth = [&] { return ts.fraction(ts.text("1"), ts.text("6")); };
@@ -17,14 +17,17 @@ QImage paintBallPicture(int scale) {
 
     const auto speed = f.equation(
         f.speedAtPoint(), ts.text("="),
-        ts.row({ts.subscript(ts.symbol("v"), "0"), ts.space(ts.thinSpace()), ts.text("exp"),
+        ts.row({ts.subscript(ts.symbol("v"), "0"), ts.times(ts.thinSpace()), ts.text("exp"),
                 ts.brackets(ts.row({
                     ts.text(QStringLiteral("−")),
-                    ts.fraction(ts.row({ts.text("3"), ts.subscript(ts.symbol("C"), "B")}),
-                                ts.row({ts.text("4"), ts.symbol("D")})),
+                    ts.fraction(
+                        ts.row({ts.text("3"), ts.times(), ts.subscript(ts.symbol("C"), "B")}),
+                        ts.row({ts.text("4"), ts.times(), ts.symbol("D")})),
+                    ts.times(),
                     ts.fraction(f.density("0"), f.density("B")),
+                    ts.times(),
                     f.gasFactor(),
-                    ts.space(ts.thinSpace()),
+                    ts.times(ts.thinSpace()),
                     f.heightExponential(true),
                 }))}));
 
@@ -32,10 +35,12 @@ QImage paintBallPicture(int scale) {
         f.equation(ts.subscript(ts.symbol("v"), "C"), ts.text("="),
                    ts.squareRoot(ts.row({
                        ts.fraction(ts.text("4"), ts.text("3")),
+                       ts.times(),
                        ts.fraction(f.density("B"), f.density("0")),
+                       ts.times(),
                        ts.fraction(f.product({ts.symbol("D"), ts.symbol("g")}),
                                    ts.subscript(ts.symbol("C"), "B")),
-                       ts.space(ts.thinSpace()),
+                       ts.times(ts.thinSpace()),
                        f.heightExponential(false),
                    })));
 
@@ -43,7 +48,7 @@ QImage paintBallPicture(int scale) {
 
     return paintFormulaPicture(
         QSize(285, 138),
-        {ts.row({mass, ts.space(2 * kTextPixelSize), volume}), speed, terminalSpeed, energy},
+        {ts.row({mass, ts.space(2 * kTextPixelSize, QStringLiteral("; ")), volume}), speed, terminalSpeed, energy},
         scale);
 }
 

@@ -3,7 +3,7 @@
 
 namespace reference_pictures {
 
-QImage paintCylinderPicture(int scale) {
+ReferencePicture paintCylinderPicture(int scale) {
     const Typesetter ts(kTextPixelSize);
     const DescentFormulas f(ts);
     const auto quarter = [&] { return ts.fraction(ts.text("1"), ts.text("4")); };
@@ -20,13 +20,16 @@ QImage paintCylinderPicture(int scale) {
     const auto speed = f.equation(
         f.speedAtPoint(), ts.text("="),
         ts.row(
-            {ts.subscript(ts.symbol("v"), "0"), ts.space(ts.thinSpace()), ts.text("exp"),
+            {ts.subscript(ts.symbol("v"), "0"), ts.times(ts.thinSpace()), ts.text("exp"),
              ts.brackets(ts.row({
                  ts.text(QStringLiteral("−")),
-                 ts.fraction(ts.subscript(ts.symbol("C"), "B"), ts.row({ts.text("2"), length()})),
+                 ts.fraction(ts.subscript(ts.symbol("C"), "B"),
+                             ts.row({ts.text("2"), ts.times(), length()})),
+                 ts.times(),
                  ts.fraction(f.density("0"), f.density("B")),
+                 ts.times(),
                  f.gasFactor(),
-                 ts.space(ts.thinSpace()),
+                 ts.times(ts.thinSpace()),
                  f.heightExponential(true),
              }))}));
 
@@ -34,10 +37,11 @@ QImage paintCylinderPicture(int scale) {
         ts.subscript(ts.symbol("v"), "C"), ts.text("="),
         ts.squareRoot(ts.row({
             ts.text("2"),
-            ts.space(1.0),
+            ts.times(1.0),
             ts.fraction(f.density("B"), f.density("0")),
+            ts.times(),
             ts.fraction(f.product({length(), ts.symbol("g")}), ts.subscript(ts.symbol("C"), "B")),
-            ts.space(ts.thinSpace()),
+            ts.times(ts.thinSpace()),
             f.heightExponential(false),
         })));
 
@@ -45,7 +49,7 @@ QImage paintCylinderPicture(int scale) {
 
     return paintFormulaPicture(
         QSize(284, 139),
-        {ts.row({mass, ts.space(2 * kTextPixelSize), volume}), speed, terminalSpeed, energy},
+        {ts.row({mass, ts.space(2 * kTextPixelSize, QStringLiteral("; ")), volume}), speed, terminalSpeed, energy},
         scale);
 }
 

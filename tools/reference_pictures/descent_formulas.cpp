@@ -18,7 +18,7 @@ BoxPtr DescentFormulas::product(std::vector<BoxPtr> factors) const {
     std::vector<BoxPtr> items;
     for (auto& factor : factors) {
         if (!items.empty())
-            items.push_back(ts_.space(kHairSpace));
+            items.push_back(ts_.times(kHairSpace));
         items.push_back(std::move(factor));
     }
     return ts_.row(std::move(items));
@@ -46,6 +46,7 @@ BoxPtr DescentFormulas::heightExponential(bool negative) const {
     if (negative)
         exponent.push_back(ts_.text(QStringLiteral("−")));
     exponent.push_back(product({ts_.text(QStringLiteral("μ")), ts_.symbol("g")}));
+    exponent.push_back(ts_.times());
     exponent.push_back(ts_.fraction(height, product({ts_.symbol("R"), ts_.symbol("T")})));
     return ts_.row({ts_.text("exp"), ts_.parentheses(ts_.row(std::move(exponent)))});
 }
@@ -62,15 +63,18 @@ BoxPtr DescentFormulas::energy(const QString& coefficient, std::vector<BoxPtr> s
     return equation(ts_.subscript(ts_.symbol("E"), "T"), ts_.congruent(), right);
 }
 
-QImage paintFormulaPicture(QSize size, const std::array<BoxPtr, 4>& lines, int scale) {
+ReferencePicture paintFormulaPicture(QSize size, const std::array<BoxPtr, 4>& lines, int scale) {
     constexpr int kLeft = 11;
     constexpr std::array<int, 4> kTops{5, 38, 78, 119};
 
     PictureSheet sheet(size, scale);
     sheet.drawFrame(QPoint(2, 2), QPoint(281, 135));
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    QStringList words;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         sheet.placeFromTop(*lines[i], kLeft, kTops[i]);
-    return sheet.grayscale();
+        words.append(lines[i]->words());
+    }
+    return {sheet.grayscale(), words};
 }
 
 } // namespace reference_pictures

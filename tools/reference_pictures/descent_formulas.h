@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reference_pictures.h"
 #include "typesetter.h"
 
 #include <QImage>
@@ -34,6 +35,6 @@ private:
 };
 
 // A formula picture: four lines in a frame, each line's highest ink on its own row.
-QImage paintFormulaPicture(QSize size, const std::array<BoxPtr, 4>& lines, int scale);
+ReferencePicture paintFormulaPicture(QSize size, const std::array<BoxPtr, 4>& lines, int scale);
 
 } // namespace reference_pictures

@@ -34,7 +34,7 @@ const std::array<TableRow, 7> kRows{{
 
 } // namespace
 
-QImage paintDragPicture(int scale) {
+ReferencePicture paintDragPicture(int scale) {
     constexpr QPoint kFrameTopLeft(3, 3);
     constexpr QPoint kFrameBottomRight(350, 176);
     constexpr int kColumnRule = 292;
@@ -53,6 +53,7 @@ QImage paintDragPicture(int scale) {
     // Rows are centred on capital height and descender depth, whatever letters they hold.
     const auto reference = ts.text(QStringLiteral("Ру"));
     const double coefficientCentre = (kColumnRule + 1 + kFrameBottomRight.x()) / 2.0;
+    QStringList words;
     for (std::size_t r = 0; r < kRows.size(); ++r) {
         const TableRow& row = kRows[r];
         const int lineCount = static_cast<int>(row.shapeLines.size());
@@ -65,8 +66,10 @@ QImage paintDragPicture(int scale) {
             sheet.place(*ts.text(row.shapeLines[i]), kShapeLeft, firstBaseline + i * kLinePitch);
         const auto coefficient = ts.text(row.coefficient);
         sheet.place(*coefficient, coefficientCentre - coefficient->width() / 2, firstBaseline);
+        // A row reads as one line: the shape, then its coefficient.
+        words.append(row.shapeLines.join(' ') + QStringLiteral(" \u2013 ") + coefficient->words());
     }
-    return sheet.grayscale();
+    return {sheet.grayscale(), words};
 }
 
 } // namespace reference_pictures

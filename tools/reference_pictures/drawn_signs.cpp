@@ -22,7 +22,9 @@ public:
 
     Fence(BoxPtr inner, FenceShape shape, int pad, double delimiterWidth)
         : Box(inner->width() + 2 * (kOuterGap + delimiterWidth + kInnerGap), inner->ascent() + pad,
-              inner->descent() + pad),
+              inner->descent() + pad,
+              shape == FenceShape::Brackets ? "[" + inner->words() + "]"
+                                            : "(" + inner->words() + ")"),
           inner_(std::move(inner)), shape_(shape), delimiterWidth_(delimiterWidth) {}
 
     void draw(QPainter& painter, QPointF origin) const override {
@@ -94,7 +96,8 @@ public:
 
     SquareRoot(BoxPtr radicand, double signWidth)
         : Box(signWidth + kLead + radicand->width() + kTrailing,
-              radicand->ascent() + kClearance + 1, radicand->descent() + 1),
+              radicand->ascent() + kClearance + 1, radicand->descent() + 1,
+              QStringLiteral("√(") + radicand->words() + ")"),
           radicand_(std::move(radicand)), signWidth_(signWidth) {}
 
     void draw(QPainter& painter, QPointF origin) const override {
@@ -140,7 +143,8 @@ public:
     static constexpr double kStroke = 1.0;
 
     Congruent(BoxPtr equals, double barsLeft, double barsRight)
-        : Box(equals->width(), equals->ascent() + 1 + tildeHeight(), equals->descent()),
+        : Box(equals->width(), equals->ascent() + 1 + tildeHeight(), equals->descent(),
+              QStringLiteral("≅")),
           equals_(std::move(equals)), barsLeft_(barsLeft), barsRight_(barsRight) {}
 
     void draw(QPainter& painter, QPointF origin) const override {

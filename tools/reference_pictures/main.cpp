@@ -1,17 +1,19 @@
 // Draws the four pictures of the reference window and writes them as JFIF files: each at its own
-// size, and as name@2x.jpg at twice that size for screens of twice the pixel density.
-// Usage: make_reference_pictures <output directory>
+// size, and as name@2x.jpg at twice that size for screens of twice the pixel density. Writes
+// what each picture shows in words, for screen readers, as a C++ table beside them.
+// Usage: make_reference_pictures <picture directory> <words source file>
 
 #include "jfif_writer.h"
+#include "picture_words.h"
 #include "reference_pictures.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QTextStream>
 
 #include <exception>
-#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -20,11 +22,6 @@ namespace {
 constexpr int kQuality = 95;
 // The ordinary pictures are 72 dpi; the doubled ones keep the same physical size.
 constexpr int kDpi = 72;
-
-struct PictureFile {
-    const char* name;
-    std::function<QImage(int scale)> paint;
-};
 
 struct Scale {
     int factor;
@@ -48,8 +45,8 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     QTextStream out(stdout);
     const QStringList args = QGuiApplication::arguments();
-    if (args.size() != 2) {
-        err << "usage: make_reference_pictures <output directory>\n";
+    if (args.size() != 3) {
+        err << "usage: make_reference_pictures <picture directory> <words source file>\n";
         return 2;
     }
     const QDir directory(args.at(1));
@@ -59,25 +56,23 @@ int main(int argc, char* argv[]) {
     }
 
     using namespace reference_pictures;
-    const PictureFile pictures[] = {
-        {"values", paintValuesPicture},
-        {"ball", paintBallPicture},
-        {"cylinder", paintCylinderPicture},
-        {"drag", paintDragPicture},
-    };
     const Scale scales[] = {{1, ""}, {2, "@2x"}};
     try {
         for (const auto& scale : scales) {
-            for (const auto& picture : pictures) {
+            for (const auto& picture : kPictureFiles) {
                 const QString path = directory.filePath(
                     QStringLiteral("%1%2.jpg")
-                        .arg(QLatin1String(picture.name), QLatin1String(scale.suffix)));
+                        .arg(QLatin1String(picture.file), QLatin1String(scale.suffix)));
                 const QByteArray stream =
-                    encodeJfif(picture.paint(scale.factor), kQuality, kDpi * scale.factor);
+                    encodeJfif(picture.paint(scale.factor).image, kQuality, kDpi * scale.factor);
                 writeFile(path, stream);
                 out << path << ": " << stream.size() << " bytes\n";
             }
         }
+        const QString wordsPath = args.at(2);
+        const QByteArray words = wordsSource(QFileInfo(wordsPath).fileName()).toUtf8();
+        writeFile(wordsPath, words);
+        out << wordsPath << ": " << words.size() << " bytes\n";
     } catch (const std::exception& error) {
         err << "make_reference_pictures: " << error.what() << "\n";
         return 1;

@@ -41,7 +41,7 @@ class TextRun : public Box {
 public:
     TextRun(const QFont& font, const QString& text, const InkExtent& ink)
         : Box(QFontMetricsF(font).horizontalAdvance(text) + leanPastAdvance(font, text, ink),
-              std::max(0, -ink.top), std::max(0, ink.bottom)),
+              std::max(0, -ink.top), std::max(0, ink.bottom), text),
           font_(font), text_(text), italicCorrection_(leanPastAdvance(font, text, ink)) {}
 
     double italicCorrection() const override { return italicCorrection_; }
@@ -60,7 +60,7 @@ private:
 
 class Space : public Box {
 public:
-    explicit Space(double width) : Box(width, 0, 0) {}
+    Space(double width, const QString& words) : Box(width, 0, 0, words) {}
     void draw(QPainter&, QPointF) const override {}
 };
 
@@ -78,6 +78,21 @@ int maxDescent(const std::vector<BoxPtr>& items) {
     return result;
 }
 
+QString joinedWords(const std::vector<BoxPtr>& items) {
+    QString result;
+    for (const auto& item : items)
+        result += item->words();
+    return result;
+}
+
+// A script or a side of a fraction in linear text: in parentheses unless it is a single term.
+QString grouped(const QString& words) {
+    static const QString kOperators = QStringLiteral(" +−-·/");
+    const bool single =
+        std::none_of(words.begin(), words.end(), [](QChar c) { return kOperators.contains(c); });
+    return single ? words : "(" + words + ")";
+}
+
 double totalWidth(const std::vector<BoxPtr>& items) {
     double result = 0;
     for (const auto& item : items)
@@ -88,7 +103,8 @@ double totalWidth(const std::vector<BoxPtr>& items) {
 class Row : public Box {
 public:
     explicit Row(std::vector<BoxPtr> items)
-        : Box(totalWidth(items), maxAscent(items), maxDescent(items)), items_(std::move(items)) {}
+        : Box(totalWidth(items), maxAscent(items), maxDescent(items), joinedWords(items)),
+          items_(std::move(items)) {}
 
     double italicCorrection() const override {
         return items_.empty() ? 0.0 : items_.back()->italicCorrection();
@@ -105,12 +121,21 @@ private:
     std::vector<BoxPtr> items_;
 };
 
+// A subscript reads as part of its symbol's name ("ρB", "v0"), as the notation names it; a
+// superscript as a power ("D^3", "10^(−14)").
+QString scriptedWords(const BoxPtr& base, const BoxPtr& script, int shift) {
+    if (shift > 0)
+        return base->words() + script->words();
+    return base->words() + "^" + grouped(script->words());
+}
+
 class Scripted : public Box {
 public:
     Scripted(BoxPtr base, BoxPtr script, double gap, int shift)
         : Box(base->width() + gap + script->width(),
               std::max(base->ascent(), script->ascent() - shift),
-              std::max(base->descent(), script->descent() + shift)),
+              std::max(base->descent(), script->descent() + shift),
+              scriptedWords(base, script, shift)),
           base_(std::move(base)), script_(std::move(script)), gap_(gap), shift_(shift) {}
 
     void draw(QPainter& painter, QPointF origin) const override {
@@ -137,7 +162,8 @@ class Fraction : public Box {
 public:
     Fraction(BoxPtr numerator, BoxPtr denominator, const FractionGeometry& geometry)
         : Box(geometry.barWidth + 2 * geometry.side, numerator->ascent() - geometry.numeratorRow,
-              geometry.denominatorRow + denominator->descent()),
+              geometry.denominatorRow + denominator->descent(),
+              grouped(numerator->words()) + "/" + grouped(denominator->words())),
           numerator_(std::move(numerator)), denominator_(std::move(denominator)),
           geometry_(geometry) {}
 
@@ -192,8 +218,12 @@ BoxPtr Typesetter::symbol(const QString& letter) const {
     return run(italic_, letter);
 }
 
-BoxPtr Typesetter::space(double width) const {
-    return std::make_shared<Space>(width);
+BoxPtr Typesetter::space(double width, const QString& words) const {
+    return std::make_shared<Space>(width, words);
+}
+
+BoxPtr Typesetter::times(double width) const {
+    return space(width, QStringLiteral(" · "));
 }
 
 BoxPtr Typesetter::row(std::vector<BoxPtr> items) const {

@@ -24,7 +24,11 @@ public:
     BoxPtr text(const QString& text) const;
     // A Latin letter standing for a quantity: italic.
     BoxPtr symbol(const QString& letter) const;
-    BoxPtr space(double width) const;
+    // Blank space; it reads as `words` (a space by default).
+    BoxPtr space(double width, const QString& words = QStringLiteral(" ")) const;
+    // The space between two factors, which reads as a multiplication sign; it may have no width
+    // where the factors stand close enough as they are.
+    BoxPtr times(double width = 0) const;
     BoxPtr row(std::vector<BoxPtr> items) const;
 
     BoxPtr subscript(BoxPtr base, const QString& label) const;

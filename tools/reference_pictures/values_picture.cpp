@@ -44,7 +44,7 @@ std::vector<BoxPtr> notationLines(const Typesetter& ts) {
 
 } // namespace
 
-QImage paintValuesPicture(int scale) {
+ReferencePicture paintValuesPicture(int scale) {
     constexpr int kLeft = 9;
     constexpr int kFirstTop = 9;     // highest ink of the first line
     constexpr int kLastBottom = 230; // lowest ink of the last line
@@ -57,11 +57,13 @@ QImage paintValuesPicture(int scale) {
     const int firstBaseline = kFirstTop + lines.front()->ascent();
     const int lastBaseline = kLastBottom + 1 - lines.back()->descent();
     const double pitch = double(lastBaseline - firstBaseline) / double(lines.size() - 1);
+    QStringList words;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int baseline = firstBaseline + static_cast<int>(std::lround(pitch * double(i)));
         sheet.place(*lines[i], kLeft, baseline);
+        words.append(lines[i]->words());
     }
-    return sheet.grayscale();
+    return {sheet.grayscale(), words};
 }
 
 } // namespace reference_pictures
