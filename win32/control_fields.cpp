@@ -22,6 +22,12 @@ void ControlFields::SetControlVisible(std::string_view control, bool visible) {
     form_.SetControlVisible(form_.IndexOf(control), visible);
 }
 
+void ControlFields::Announce(std::string_view text) {
+    if (!announcer_)
+        announcer_.emplace(form_.Control(component::eReady));
+    announcer_->Announce(WideFromUtf8(text));
+}
+
 BodyShape ControlFields::SelectedShape() const {
     const bool ball = form_.IsChecked(form_.IndexOf("rbBall"));
     const bool cylinder = form_.IsChecked(form_.IndexOf("rbCyl"));

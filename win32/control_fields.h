@@ -1,8 +1,11 @@
 #pragma once
 // The window fields of a form: each name is a control of its definition.
 
+#include <optional>
+
 #include "commands/window_fields.h"
 #include "win32/form.h"
+#include "win32/status_announcer.h"
 
 namespace tarsilo::win32 {
 
@@ -15,9 +18,12 @@ public:
     void SetLabelCaption(std::string_view label, std::string_view caption) override;
     void SetControlVisible(std::string_view control, bool visible) override;
     BodyShape SelectedShape() const override;
+    // From the status line.
+    void Announce(std::string_view text) override;
 
 private:
     Form& form_;
+    std::optional<StatusAnnouncer> announcer_;
 };
 
 } // namespace tarsilo::win32

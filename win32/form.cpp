@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "common/accessibility.h"
+#include "win32/accessible_control.h"
 #include "win32/close_button.h"
 #include "win32/error_reporting.h"
 #include "win32/native_window.h"
@@ -229,11 +231,15 @@ SIZE Form::OuterSizeFor(UINT dpi, DWORD style, DWORD exStyle) const {
 
 void Form::SetLabelCaption(int index, const std::wstring& caption) {
     const HWND label = controls_[index];
+    const bool renamed = WindowText(label) != caption;
     SetWindowTextW(label, caption.c_str());
     const SIZE text = layout_.DrawnExtent(layout_.FontOf(definition_.controls[index]), caption);
     SetWindowPos(label, nullptr, 0, 0, text.cx, text.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(label, nullptr, TRUE);
+    // The label tells of its own new name; the controls it names do not know.
+    for (const int named : renamed ? forms::ControlsNamedBy(definition_, index) : std::vector<int>())
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, controls_[named], OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Form::SetControlVisible(int index, bool visible) {
@@ -316,6 +322,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_GETICON:
         return WindowIcon(handle_, wParam, lParam);
+    case WM_GETOBJECT:
+        if (const LRESULT answer = AnswerGetObject(handle_, wParam, lParam))
+            return answer;
+        break;
     case WM_CLOSE:
         if (closeAction_)
             closeAction_();
@@ -374,6 +384,10 @@ LRESULT CALLBACK Form::ControlProcedure(HWND control, UINT message, WPARAM wPara
     if (!procedure) // the form has let go of it: its class's procedure is its own
         procedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC));
     return GuardedMessage(control, message, [&] {
+        if (message == WM_GETOBJECT && form) {
+            if (const LRESULT answer = AnswerGetObject(control, wParam, lParam))
+                return answer;
+        }
         const LRESULT result = CallWindowProcW(procedure, control, message, wParam, lParam);
         // Told after the control has the focus, so that ActiveButton sees it.
         if (message == WM_SETFOCUS && form)
