@@ -22,7 +22,7 @@ export PYTHONDONTWRITEBYTECODE=1
 # plugin, and no display at all.
 x_scenarios="centred stacking task-entry error-dialog close session-end no-options"
 desktops=(
-  "openbox:$x_scenarios empty-title"
+  "openbox:$x_scenarios empty-title screen-reader"
   "mutter:$x_scenarios"
   "kwin:$x_scenarios"
   "xfwm4:$x_scenarios"

@@ -10,6 +10,7 @@ import tempfile
 
 import pyatspi
 
+from screen_reader import screen_reader
 from desktop import (INFO_TITLE, MAIN_TITLE, SCREEN, Desktop, ScenarioFailure, check, find, log,
                      poll, press, texts, top_level)
 
@@ -328,4 +329,5 @@ SCENARIOS = {
     "session-end": session_end_signals_close_the_program,
     "no-display": no_display_says_so,
     "no-options": toolkit_options_ignored,
+    "screen-reader": screen_reader,
 }
