@@ -10,7 +10,8 @@
 # desktop (the desktop tier), analysis (sanitizers, fuzzing, valgrind), tools
 # (the developer tools), release (the Debian 13 tier and the reproducibility
 # test: mmdebstrap, diffoscope, git), windows (the MinGW-w64 cross build, the
-# source of libjpeg, the installer and the Wine tier).
+# source of libjpeg, the installer and the Wine tier); screen-reader (Orca, for
+# scripts/listen-with-orca.sh, installed only when named).
 set -euo pipefail
 
 # The clang runtime (sanitizers, libFuzzer) is named after clang's version.
@@ -46,6 +47,8 @@ group_packages() {
       python3-mpmath xvfb xauth x11-utils xdotool imagemagick
     ;;
   release) echo mmdebstrap debian-archive-keyring diffoscope-minimal git ;;
+  # Only for scripts/listen-with-orca.sh; not among the default groups.
+  screen-reader) echo orca speech-dispatcher xdotool openbox at-spi2-core dbus-x11 ;;
   *)
     echo "install-deps.sh: unknown group $1" >&2
     exit 2
