@@ -2,6 +2,8 @@
 // pictures are typeset with. Change a picture there and draw them again;
 // this file follows.
 
+// clang-format off
+
 #include "common/reference_pictures.h"
 
 namespace tarsilo::forms {

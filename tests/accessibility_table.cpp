@@ -74,8 +74,8 @@ std::vector<AccessibleExpectation> ExpectationsIn(std::string_view window,
 std::vector<std::string> SituationsOf(std::string_view window) {
     std::vector<std::string> situations{""};
     for (const AccessibleExpectation& row : AccessibilityTable()) {
-        if (row.window == window && std::find(situations.begin(), situations.end(),
-                                              row.situation) == situations.end())
+        if (row.window == window &&
+            std::find(situations.begin(), situations.end(), row.situation) == situations.end())
             situations.push_back(row.situation);
     }
     return situations;

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "starting_texts.h"
 #include "commands/main_commands.h"
 #include "commands/window_fields.h"
+#include "starting_texts.h"
 
 namespace tarsilo::test {
 

@@ -108,9 +108,9 @@ private slots:
         QAccessibleInterface* parent = node->parent();
         QVERIFY(parent);
         QVERIFY2(parent->indexOfChild(node) >= 0, "among its group's children");
-        QCOMPARE(parent->object(),
-                 expected.group.empty() ? static_cast<QObject*>(top)
-                                        : top->findChild<QObject*>(Q(expected.group)));
+        QCOMPARE(parent->object(), expected.group.empty()
+                                       ? static_cast<QObject*>(top)
+                                       : top->findChild<QObject*>(Q(expected.group)));
 
         const QString description = node->text(QAccessible::Description);
         if (expected.role == "graphic") {

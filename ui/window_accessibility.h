@@ -28,6 +28,6 @@ void NameControls(QWidget* window, const forms::WindowDefinition& definition);
 // Names again a label, and the controls that it names, after its caption
 // changed.
 void RenameAfterCaption(QWidget* window, const forms::WindowDefinition& definition,
-                           std::string_view label);
+                        std::string_view label);
 
 } // namespace tarsilo

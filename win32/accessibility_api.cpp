@@ -7,9 +7,9 @@ namespace tarsilo::win32 {
 namespace {
 
 template <class Function> void Resolve(HMODULE library, const char* name, Function& function) {
-    function = library ? reinterpret_cast<Function>(
-                             reinterpret_cast<void*>(GetProcAddress(library, name)))
-                       : nullptr;
+    function =
+        library ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+                : nullptr;
 }
 
 AccessibilityApi Load() {

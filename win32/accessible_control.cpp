@@ -119,8 +119,8 @@ public:
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                     EXCEPINFO*, UINT*) override {
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
         return E_NOTIMPL;
     }
 
@@ -319,8 +319,8 @@ LRESULT AnswerGetObject(HWND window, WPARAM flags, LPARAM objectId) {
     AccessibleControl* object = AccessibleControl::Create(window);
     if (!object)
         return 0;
-    const LRESULT result =
-        Accessibility()->LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(object));
+    const LRESULT result = Accessibility()->LresultFromObject(__uuidof(IAccessible), flags,
+                                                              static_cast<IAccessible*>(object));
     object->Release();
     return result;
 }

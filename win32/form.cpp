@@ -238,7 +238,8 @@ void Form::SetLabelCaption(int index, const std::wstring& caption) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(label, nullptr, TRUE);
     // The label tells of its own new name; the controls it names do not know.
-    for (const int named : renamed ? forms::ControlsNamedBy(definition_, index) : std::vector<int>())
+    for (const int named :
+         renamed ? forms::ControlsNamedBy(definition_, index) : std::vector<int>())
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, controls_[named], OBJID_CLIENT, CHILDID_SELF);
 }
 

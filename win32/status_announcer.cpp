@@ -18,7 +18,7 @@ constexpr IID AccPropServicesInterface = {
 constexpr CLSID AccPropServicesClass = {
     0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
 constexpr LONG PoliteLiveSetting = 1;
-constexpr int ActionCompletedNotification = 2;      // NotificationKind_ActionCompleted
+constexpr int ActionCompletedNotification = 2;     // NotificationKind_ActionCompleted
 constexpr int CurrentThenMostRecentProcessing = 4; // NotificationProcessing_CurrentThenMostRecent
 
 using HostProviderFromHwnd = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
@@ -28,9 +28,9 @@ using FreeString = void(WINAPI*)(BSTR);
 
 template <class Function> Function Resolve(const wchar_t* library, const char* name) {
     const HMODULE module = LoadLibraryW(library);
-    return module ? reinterpret_cast<Function>(
-                        reinterpret_cast<void*>(GetProcAddress(module, name)))
-                  : nullptr;
+    return module
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+               : nullptr;
 }
 
 struct Notifications {
@@ -68,8 +68,8 @@ void AnnotatePoliteLiveRegion(HWND statusLine) {
     if (FAILED(started) && started != RPC_E_CHANGED_MODE)
         return;
     IAccPropServices* services = nullptr;
-    if (FAILED(create(AccPropServicesClass, nullptr, CLSCTX_INPROC_SERVER,
-                      AccPropServicesInterface, reinterpret_cast<void**>(&services))) ||
+    if (FAILED(create(AccPropServicesClass, nullptr, CLSCTX_INPROC_SERVER, AccPropServicesInterface,
+                      reinterpret_cast<void**>(&services))) ||
         !services)
         return;
     VARIANT setting;

@@ -22,10 +22,10 @@
 #include "calc/fpu_mode.h"
 #include "calc/inputs.h"
 #include "calc/number_text.h"
+#include "commands/main_commands.h"
 #include "fuzz_support.h"
 #include "general_format_grammar.h"
 #include "tests/memory_fields.h"
-#include "commands/main_commands.h"
 
 using namespace tarsilo;
 using namespace tarsilo::fuzz;

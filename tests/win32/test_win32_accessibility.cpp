@@ -78,9 +78,9 @@ LONG RoleNamed(const std::string& role) {
 // The client object of a window, as a screen reader obtains it.
 Held<IAccessible> ObjectOf(HWND window) {
     Held<IAccessible> object;
-    const HRESULT found = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                                     __uuidof(IAccessible),
-                                                     reinterpret_cast<void**>(object.Out()));
+    const HRESULT found =
+        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                   reinterpret_cast<void**>(object.Out()));
     CAPTURE(found);
     REQUIRE(SUCCEEDED(found));
     REQUIRE(object);
@@ -125,7 +125,8 @@ bool Contains(const std::vector<HWND>& windows, HWND window) {
     return std::find(windows.begin(), windows.end(), window) != windows.end();
 }
 
-win32::Form& FormIn(ProgramWindows& windows, const std::string& window, const std::string& situation) {
+win32::Form& FormIn(ProgramWindows& windows, const std::string& window,
+                    const std::string& situation) {
     if (window == "info") {
         windows.Info().Show();
         REQUIRE(WaitUntil([&] { return GetActiveWindow() == windows.Info().Handle(); }));
@@ -213,8 +214,7 @@ std::vector<std::pair<HWND, std::wstring>>& LiveRegionEvents() {
 
 void CALLBACK RecordLiveRegion(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
                                DWORD, DWORD) {
-    if (event == EVENT_OBJECT_LIVEREGIONCHANGED && object == OBJID_CLIENT &&
-        child == CHILDID_SELF)
+    if (event == EVENT_OBJECT_LIVEREGIONCHANGED && object == OBJID_CLIENT && child == CHILDID_SELF)
         LiveRegionEvents().emplace_back(window, TextOf(window));
 }
 

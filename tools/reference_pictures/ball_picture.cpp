@@ -17,19 +17,19 @@ ReferencePicture paintBallPicture(int scale) {
 
     const auto speed = f.equation(
         f.speedAtPoint(), ts.text("="),
-        ts.row({ts.subscript(ts.symbol("v"), "0"), ts.times(ts.thinSpace()), ts.text("exp"),
-                ts.brackets(ts.row({
-                    ts.text(QStringLiteral("−")),
-                    ts.fraction(
-                        ts.row({ts.text("3"), ts.times(), ts.subscript(ts.symbol("C"), "B")}),
-                        ts.row({ts.text("4"), ts.times(), ts.symbol("D")})),
-                    ts.times(),
-                    ts.fraction(f.density("0"), f.density("B")),
-                    ts.times(),
-                    f.gasFactor(),
-                    ts.times(ts.thinSpace()),
-                    f.heightExponential(true),
-                }))}));
+        ts.row(
+            {ts.subscript(ts.symbol("v"), "0"), ts.times(ts.thinSpace()), ts.text("exp"),
+             ts.brackets(ts.row({
+                 ts.text(QStringLiteral("−")),
+                 ts.fraction(ts.row({ts.text("3"), ts.times(), ts.subscript(ts.symbol("C"), "B")}),
+                             ts.row({ts.text("4"), ts.times(), ts.symbol("D")})),
+                 ts.times(),
+                 ts.fraction(f.density("0"), f.density("B")),
+                 ts.times(),
+                 f.gasFactor(),
+                 ts.times(ts.thinSpace()),
+                 f.heightExponential(true),
+             }))}));
 
     const auto terminalSpeed =
         f.equation(ts.subscript(ts.symbol("v"), "C"), ts.text("="),
@@ -48,7 +48,8 @@ ReferencePicture paintBallPicture(int scale) {
 
     return paintFormulaPicture(
         QSize(285, 138),
-        {ts.row({mass, ts.space(2 * kTextPixelSize, QStringLiteral("; ")), volume}), speed, terminalSpeed, energy},
+        {ts.row({mass, ts.space(2 * kTextPixelSize, QStringLiteral("; ")), volume}), speed,
+         terminalSpeed, energy},
         scale);
 }
 

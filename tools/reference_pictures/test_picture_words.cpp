@@ -40,24 +40,19 @@ private slots:
     void formulaReads_data() {
         QTest::addColumn<Formula>("formula");
         QTest::addColumn<QString>("words");
-        QTest::newRow("gas factor") << Formula([](auto&, auto& f) { return f.gasFactor(); })
-                                    << "(R · T)/(μ · g)";
+        QTest::newRow("gas factor")
+            << Formula([](auto&, auto& f) { return f.gasFactor(); }) << "(R · T)/(μ · g)";
         QTest::newRow("falling exponential")
             << Formula([](auto&, auto& f) { return f.heightExponential(true); })
             << "exp(−μ · g · (H − x)/(R · T))";
         QTest::newRow("subscript is part of the name")
             << Formula([](auto& ts, auto&) { return ts.subscript(ts.symbol("v"), "0"); }) << "v0";
-        QTest::newRow("superscript is a power, grouped")
-            << Formula([](auto& ts, auto&) {
-                   return ts.superscript(ts.text("10"), QStringLiteral("−14"));
-               })
-            << "10^(−14)";
-        QTest::newRow("square root and brackets")
-            << Formula([](auto& ts, auto&) {
-                   return ts.squareRoot(ts.brackets(ts.row({ts.symbol("a"), ts.times(),
-                                                            ts.symbol("b")})));
-               })
-            << "√([a · b])";
+        QTest::newRow("superscript is a power, grouped") << Formula([](auto& ts, auto&) {
+            return ts.superscript(ts.text("10"), QStringLiteral("−14"));
+        }) << "10^(−14)";
+        QTest::newRow("square root and brackets") << Formula([](auto& ts, auto&) {
+            return ts.squareRoot(ts.brackets(ts.row({ts.symbol("a"), ts.times(), ts.symbol("b")})));
+        }) << "√([a · b])";
         QTest::newRow("energy") << Formula([](auto& ts, auto& f) {
             return f.energy(QStringLiteral("6.26"), {ts.superscript(ts.symbol("D"), "3")});
         }) << "ET ≅ 6.26 · ρB · D^3 · v^2 · 10^(−14) (кт)";
@@ -80,16 +75,14 @@ private slots:
         QTest::newRow("the exponent's sign")
             << Formula([](auto&, auto& f) { return f.heightExponential(true); })
             << Formula([](auto&, auto& f) { return f.heightExponential(false); });
-        QTest::newRow("a fraction turned over")
-            << Formula([](auto& ts, auto& f) {
-                   return ts.fraction(f.density("0"), f.density("B"));
-               })
-            << Formula([](auto& ts, auto& f) {
-                   return ts.fraction(f.density("B"), f.density("0"));
-               });
-        QTest::newRow("a power")
-            << Formula([](auto& ts, auto&) { return ts.superscript(ts.symbol("D"), "3"); })
-            << Formula([](auto& ts, auto&) { return ts.superscript(ts.symbol("D"), "2"); });
+        QTest::newRow("a fraction turned over") << Formula([](auto& ts, auto& f) {
+            return ts.fraction(f.density("0"), f.density("B"));
+        }) << Formula([](auto& ts, auto& f) {
+            return ts.fraction(f.density("B"), f.density("0"));
+        });
+        QTest::newRow("a power") << Formula([](auto& ts, auto&) {
+            return ts.superscript(ts.symbol("D"), "3");
+        }) << Formula([](auto& ts, auto&) { return ts.superscript(ts.symbol("D"), "2"); });
     }
     void changedFormulaChangesBoth() {
         QFETCH(Formula, before);
