@@ -6,7 +6,7 @@
 # package: built, checked by lintian and hardening-check and by the package
 # test, installed with apt on a plain Debian 12, built twice more from two
 # clones to prove it reproducible; then the Debian 13 tier; last, the Windows
-# build under Wine.
+# build under Wine, and its window tests again under Debian 13's Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -24,3 +24,4 @@ bash scripts/test-install.sh bookworm build/package/tarsilo_*.deb
 bash scripts/test-reproducible.sh
 bash scripts/test-debian13.sh
 bash scripts/test-windows.sh
+bash scripts/test-wine10.sh
