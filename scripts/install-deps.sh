@@ -46,6 +46,8 @@ group_packages() {
       python3-mpmath xvfb xauth x11-utils xdotool imagemagick
     ;;
   release) echo mmdebstrap debian-archive-keyring diffoscope-minimal git ;;
+  # The arm64 cross build, its system root and qemu-user to run it.
+  arm64) echo g++-aarch64-linux-gnu qemu-user-static mmdebstrap debian-archive-keyring locales fontconfig ;;
   *)
     echo "install-deps.sh: unknown group $1" >&2
     exit 2
@@ -59,7 +61,7 @@ if [ "${1:-}" = --list ]; then
   shift
 fi
 groups=("$@")
-[ ${#groups[@]} -gt 0 ] || groups=(build package install suite desktop analysis tools release windows)
+[ ${#groups[@]} -gt 0 ] || groups=(build package install suite desktop analysis tools release windows arm64)
 
 packages=()
 for group in "${groups[@]}"; do
