@@ -14,8 +14,8 @@
 #include "calc/fpu_mode.h"
 #include "calc/inputs.h"
 #include "calc/number_text.h"
-#include "tests/memory_fields.h"
 #include "commands/main_commands.h"
+#include "tests/memory_fields.h"
 
 using namespace tarsilo;
 

@@ -48,7 +48,8 @@ SoftExtended Quieted(SoftExtended x) {
 }
 SoftExtended Infinity(bool negative) {
     return SoftExtended::FromBits(
-        static_cast<std::uint16_t>((negative ? SoftExtended::SignBit : 0) | SoftExtended::MaxBiased),
+        static_cast<std::uint16_t>((negative ? SoftExtended::SignBit : 0) |
+                                   SoftExtended::MaxBiased),
         IntegerBit);
 }
 SoftExtended Zero(bool negative) {
@@ -392,27 +393,27 @@ SoftExtended SplitExponent(SoftExtended x, int& exponent) {
 long double ToLongDouble(SoftExtended x) {
 #if __LDBL_MANT_DIG__ == 64
     struct Layout {
-            std::uint64_t significand;
-            std::uint16_t signAndExponent;
-            unsigned char padding[sizeof(long double) - 10] = {};
-        };
-        return std::bit_cast<long double>(Layout{x.Significand(), x.SignAndExponent()});
+        std::uint64_t significand;
+        std::uint16_t signAndExponent;
+        unsigned char padding[sizeof(long double) - 10] = {};
+    };
+    return std::bit_cast<long double>(Layout{x.Significand(), x.SignAndExponent()});
 #else
-        const Kind kind = KindOf(x);
-        const unsigned __int128 sign = static_cast<unsigned __int128>(Negative(x)) << 127;
-        const unsigned __int128 maxBiased = static_cast<unsigned __int128>(SoftExtended::MaxBiased)
-                                            << 112;
-        if (kind == Kind::NotANumber) {
-            const std::uint64_t payload = IsNaNEncoding(x) ? x.Significand() & ~IntegerBit : QuietBit;
-            return std::bit_cast<long double>(sign | maxBiased |
-                                              static_cast<unsigned __int128>(payload) << 49);
-        }
-        x = Canonical(x);
-        // The fraction keeps its place; only the integer bit is implicit there.
-        const unsigned __int128 fraction = static_cast<unsigned __int128>(x.Significand() & ~IntegerBit)
-                                           << 49;
-        const unsigned __int128 biased = static_cast<unsigned __int128>(Biased(x)) << 112;
-        return std::bit_cast<long double>(sign | biased | fraction);
+    const Kind kind = KindOf(x);
+    const unsigned __int128 sign = static_cast<unsigned __int128>(Negative(x)) << 127;
+    const unsigned __int128 maxBiased = static_cast<unsigned __int128>(SoftExtended::MaxBiased)
+                                        << 112;
+    if (kind == Kind::NotANumber) {
+        const std::uint64_t payload = IsNaNEncoding(x) ? x.Significand() & ~IntegerBit : QuietBit;
+        return std::bit_cast<long double>(sign | maxBiased |
+                                          static_cast<unsigned __int128>(payload) << 49);
+    }
+    x = Canonical(x);
+    // The fraction keeps its place; only the integer bit is implicit there.
+    const unsigned __int128 fraction = static_cast<unsigned __int128>(x.Significand() & ~IntegerBit)
+                                       << 49;
+    const unsigned __int128 biased = static_cast<unsigned __int128>(Biased(x)) << 112;
+    return std::bit_cast<long double>(sign | biased | fraction);
 #endif
 }
 

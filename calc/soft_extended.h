@@ -35,15 +35,16 @@ public:
     // Integers up to 64 bits convert exactly.
     template <std::integral T> constexpr SoftExtended(T value) {
         const bool negative = value < 0;
-        const std::uint64_t magnitude = negative ? std::uint64_t(0) - std::uint64_t(value)
-                                                 : std::uint64_t(value);
+        const std::uint64_t magnitude =
+            negative ? std::uint64_t(0) - std::uint64_t(value) : std::uint64_t(value);
         if (magnitude == 0) {
             signAndExponent_ = 0;
             return;
         }
         const int shift = std::countl_zero(magnitude);
         significand_ = magnitude << shift;
-        signAndExponent_ = static_cast<std::uint16_t>((negative ? SignBit : 0) | (Bias + 63 - shift));
+        signAndExponent_ =
+            static_cast<std::uint16_t>((negative ? SignBit : 0) | (Bias + 63 - shift));
     }
 
     // Every double is an extended value.
@@ -98,8 +99,12 @@ public:
         value.significand_ = significand;
         return value;
     }
-    constexpr std::uint16_t SignAndExponent() const { return signAndExponent_; }
-    constexpr std::uint64_t Significand() const { return significand_; }
+    constexpr std::uint16_t SignAndExponent() const {
+        return signAndExponent_;
+    }
+    constexpr std::uint64_t Significand() const {
+        return significand_;
+    }
 
     // Truncated toward zero, as C converts; out of range (and NaN) gives the
     // x87's integer indefinite with the invalid flag.
@@ -120,10 +125,18 @@ public:
     friend SoftExtended operator-(SoftExtended a, SoftExtended b);
     friend SoftExtended operator*(SoftExtended a, SoftExtended b);
     friend SoftExtended operator/(SoftExtended a, SoftExtended b);
-    SoftExtended& operator+=(SoftExtended b) { return *this = *this + b; }
-    SoftExtended& operator-=(SoftExtended b) { return *this = *this - b; }
-    SoftExtended& operator*=(SoftExtended b) { return *this = *this * b; }
-    SoftExtended& operator/=(SoftExtended b) { return *this = *this / b; }
+    SoftExtended& operator+=(SoftExtended b) {
+        return *this = *this + b;
+    }
+    SoftExtended& operator-=(SoftExtended b) {
+        return *this = *this - b;
+    }
+    SoftExtended& operator*=(SoftExtended b) {
+        return *this = *this * b;
+    }
+    SoftExtended& operator/=(SoftExtended b) {
+        return *this = *this / b;
+    }
 
     // == and != are quiet (the invalid flag for signalling NaNs and refused
     // encodings only); the orderings raise it for any NaN, as C's relational
@@ -131,8 +144,12 @@ public:
     friend bool operator==(SoftExtended a, SoftExtended b);
     friend bool operator<(SoftExtended a, SoftExtended b);
     friend bool operator<=(SoftExtended a, SoftExtended b);
-    friend bool operator>(SoftExtended a, SoftExtended b) { return b < a; }
-    friend bool operator>=(SoftExtended a, SoftExtended b) { return b <= a; }
+    friend bool operator>(SoftExtended a, SoftExtended b) {
+        return b < a;
+    }
+    friend bool operator>=(SoftExtended a, SoftExtended b) {
+        return b <= a;
+    }
 
     static constexpr std::uint16_t SignBit = 0x8000;
     static constexpr std::uint16_t MaxBiased = 0x7FFF;
@@ -156,7 +173,8 @@ private:
         const unsigned __int128 whole =
             fraction | (biased != 0 ? static_cast<unsigned __int128>(1) << 112 : 0);
         std::uint64_t significand = static_cast<std::uint64_t>(whole >> 49);
-        const std::uint64_t rest = static_cast<std::uint64_t>(whole) & ((std::uint64_t(1) << 49) - 1);
+        const std::uint64_t rest =
+            static_cast<std::uint64_t>(whole) & ((std::uint64_t(1) << 49) - 1);
         constexpr std::uint64_t Half = std::uint64_t(1) << 48;
         int exponent = biased;
         if (rest > Half || (rest == Half && (significand & 1))) {

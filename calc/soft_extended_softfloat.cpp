@@ -46,7 +46,8 @@ template <class Operation> Rounded Run(Operation operation) {
     extF80_roundingPrecision = 80;
     softfloat_exceptionFlags = 0;
     const extFloat80_t result = operation();
-    return {SoftExtended::FromBits(result.signExp, result.signif), FlagsOf(softfloat_exceptionFlags)};
+    return {SoftExtended::FromBits(result.signExp, result.signif),
+            FlagsOf(softfloat_exceptionFlags)};
 }
 
 } // namespace

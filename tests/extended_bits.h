@@ -106,7 +106,8 @@ inline Extended NextAfter(Extended x, Extended toward) {
             biased = 0;
         --significand;
     }
-    return FromBits({significand, static_cast<std::uint16_t>((bits.signAndExponent & 0x8000) | biased)});
+    return FromBits(
+        {significand, static_cast<std::uint16_t>((bits.signAndExponent & 0x8000) | biased)});
 }
 
 } // namespace tarsilo::test

@@ -103,7 +103,9 @@ Bits RandomOperand(std::mt19937_64& random, int near) {
         // Exponents near a chosen one, so that sums cancel and products and
         // quotients land near overflow or underflow.
         const int exponent = near + static_cast<int>(random() % 129) - 64;
-        b.signAndExponent = sign | static_cast<std::uint16_t>(exponent < 1 ? 1 : exponent > 0x7FFE ? 0x7FFE : exponent);
+        b.signAndExponent = sign | static_cast<std::uint16_t>(exponent < 1        ? 1
+                                                              : exponent > 0x7FFE ? 0x7FFE
+                                                                                  : exponent);
     } else if (roll < 75) {
         // Few significant bits: exact results and exact ties.
         b.significand &= ~std::uint64_t(0) << (random() % 64);

@@ -101,9 +101,11 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::newRow("whole range") << Extended(-11400.0L) << Extended(11357.0L) << 200000;
         QTest::newRow("subnormal results") << Extended(-11399.5L) << Extended(-11355.0L) << 50000;
-        QTest::newRow("near the overflow limit") << Extended(11350.0L) << Extended(11356.52L) << 20000;
+        QTest::newRow("near the overflow limit")
+            << Extended(11350.0L) << Extended(11356.52L) << 20000;
         QTest::newRow("arguments within [-1, 1]") << Extended(-1.0L) << Extended(1.0L) << 50000;
-        QTest::newRow("within a few table steps of zero") << Extended(-0.05L) << Extended(0.05L) << 20000;
+        QTest::newRow("within a few table steps of zero")
+            << Extended(-0.05L) << Extended(0.05L) << 20000;
     }
     // glibc's expl is within about an ulp everywhere; two results more than
     // one value apart mean that this one is wrong.

@@ -98,8 +98,10 @@ const ArithmeticCase ArithmeticCases[] = {
     {"1/0", [] { Sink = checked::Div(One(), Zero()); }, &CaughtAs<EZeroDivide>, ZeroDivide},
     {"-1/-0", [] { Sink = checked::Div(-One(), -Zero()); }, &CaughtAs<EZeroDivide>, ZeroDivide},
     {"exp(12000)", [] { Sink = checked::Exp(12000 * One()); }, &CaughtAs<EOverflow>, Overflow},
-    {"max + max", [] { Sink = checked::Add(Largest(), Largest()); }, &CaughtAs<EOverflow>, Overflow},
-    {"-max - max", [] { Sink = checked::Sub(-Largest(), Largest()); }, &CaughtAs<EOverflow>, Overflow},
+    {"max + max", [] { Sink = checked::Add(Largest(), Largest()); }, &CaughtAs<EOverflow>,
+     Overflow},
+    {"-max - max", [] { Sink = checked::Sub(-Largest(), Largest()); }, &CaughtAs<EOverflow>,
+     Overflow},
     {"max * 2", [] { Sink = checked::Mul(Largest(), 2); }, &CaughtAs<EOverflow>, Overflow},
     {"max / smallest normal overflows, not a division by zero",
      [] { Sink = checked::Div(Largest(), Smallest()); }, &CaughtAs<EOverflow>, Overflow},
@@ -109,7 +111,8 @@ const SilentCase SilentCases[] = {
     {"exp(-12000) is 0", [] { return checked::Exp(-12000 * One()); }, false},
     {"exp(-11390) is a denormal", [] { return checked::Exp(-11390 * One()); }, true},
     {"smallest normal / 2 is a denormal", [] { return checked::Div(Smallest(), 2); }, true},
-    {"denormal operand", [] { return checked::Mul(std::numeric_limits<Extended>::denorm_min() * One(), 3); }, true},
+    {"denormal operand",
+     [] { return checked::Mul(std::numeric_limits<Extended>::denorm_min() * One(), 3); }, true},
     {"smallest normal squared is 0", [] { return checked::Mul(Smallest(), Smallest()); }, false},
 };
 

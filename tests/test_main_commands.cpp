@@ -9,8 +9,8 @@
 
 #include "calc/decimal_mark.h"
 #include "calc/errors.h"
-#include "memory_fields.h"
 #include "commands/main_commands.h"
+#include "memory_fields.h"
 
 using namespace tarsilo;
 

@@ -50,7 +50,7 @@ QByteArray Describe(Extended v) {
 
 #define COMPARE_EXTENDED(actual, expected)                                                         \
     do {                                                                                           \
-        const Extended actual_ = (actual), expected_ = (expected);                                   \
+        const Extended actual_ = (actual), expected_ = (expected);                                 \
         QVERIFY2(SameExtended(actual_, expected_),                                                 \
                  "got " + Describe(actual_) + ", expected " + Describe(expected_));                \
     } while (false)
@@ -136,8 +136,10 @@ private slots:
         QTest::newRow("exponent E+ with zero") << QByteArray("1E+03") << '.' << Extended(1000.0L);
         QTest::newRow("negative exponent") << QByteArray("25e-1") << '.' << Extended(2.5L);
         QTest::newRow("letter without digits") << QByteArray("5E") << '.' << Extended(5.0L);
-        QTest::newRow("letter and plus without digits") << QByteArray("5e+") << '.' << Extended(5.0L);
-        QTest::newRow("letter and minus without digits") << QByteArray("5e-") << '.' << Extended(5.0L);
+        QTest::newRow("letter and plus without digits")
+            << QByteArray("5e+") << '.' << Extended(5.0L);
+        QTest::newRow("letter and minus without digits")
+            << QByteArray("5e-") << '.' << Extended(5.0L);
         QTest::newRow("code-32 spaces around") << QByteArray("  7  ") << '.' << Extended(7.0L);
         QTest::newRow("tenth rounds to nearest") << QByteArray("0.1") << '.' << Extended(0.1L);
         QTest::newRow("field default 9.81") << QByteArray("9.81") << '.' << Extended(9.81L);
@@ -237,7 +239,8 @@ private slots:
         QTest::newRow("inexact tenth") << QByteArray("0.1") << Extended(0.1L) << true;
         QTest::newRow("underflow") << QByteArray("1e-4999") << Extended(0.0L) << true;
         QTest::newRow("overflow") << QByteArray("1E4999") << Extended(0.0L) << false;
-        QTest::newRow("overflow in accumulation") << Padded("1", 4933, "") << Extended(0.0L) << false;
+        QTest::newRow("overflow in accumulation")
+            << Padded("1", 4933, "") << Extended(0.0L) << false;
     }
     void parseKeepsCallersMode() {
         QFETCH(QByteArray, text);
@@ -293,10 +296,13 @@ private slots:
         QTest::newRow("n 5120 from a negative value") << Extended(-1.0L) << 5120 << inf;
         QTest::newRow("n 5120 from zero") << Extended(0.0L) << 5120 << inf;
         QTest::newRow("n 9000 from a tiny value") << Extended(1e-4900L) << 9000 << inf;
-        QTest::newRow("n -5120 from a negative value") << Extended(-7.0L) << -5120 << Extended(0.0L);
+        QTest::newRow("n -5120 from a negative value")
+            << Extended(-7.0L) << -5120 << Extended(0.0L);
         QTest::newRow("n -6000 from the largest value") << Largest << -6000 << Extended(0.0L);
-        QTest::newRow("n 5119 from a tiny value stays finite") << Extended(1e-4900L) << 5119 << Extended(1e219L);
-        QTest::newRow("n -33 divides by 10 then 10^32") << Extended(1.0L) << -33 << Extended((1.0L / 10) / 1e32L);
+        QTest::newRow("n 5119 from a tiny value stays finite")
+            << Extended(1e-4900L) << 5119 << Extended(1e219L);
+        QTest::newRow("n -33 divides by 10 then 10^32")
+            << Extended(1.0L) << -33 << Extended((1.0L / 10) / 1e32L);
     }
     void scaleByPowerOfTen() {
         QFETCH(Extended, value);
@@ -385,12 +391,15 @@ private slots:
         QTest::newRow("negative NaN") << -nan << "NAN";
         QTest::newRow("largest value") << Largest << "1.1897E4932";
         QTest::newRow("smallest normal") << SmallestNormal << "3.3621E-4932";
-        QTest::newRow("largest denormal") << NextAfter(Extended(SmallestNormal), Extended(0.0L)) << "0";
+        QTest::newRow("largest denormal")
+            << NextAfter(Extended(SmallestNormal), Extended(0.0L)) << "0";
         QTest::newRow("negative smallest denormal") << -SmallestSubnormal << "0";
         // 18-digit rounding carries to 10^18: the leading 1 must survive.
         QTest::newRow("next value below 1") << NextAfter(Extended(1.0L), Extended(0.0L)) << "1";
-        QTest::newRow("next value below -1e5") << NextAfter(Extended(-1e5L), Extended(0.0L)) << "-1E0005";
-        QTest::newRow("next value below 1e-3") << NextAfter(Extended(1e-3L), Extended(0.0L)) << "0.001";
+        QTest::newRow("next value below -1e5")
+            << NextAfter(Extended(-1e5L), Extended(0.0L)) << "-1E0005";
+        QTest::newRow("next value below 1e-3")
+            << NextAfter(Extended(1e-3L), Extended(0.0L)) << "0.001";
     }
     void formatSpecialValues() {
         QFETCH(Extended, value);
