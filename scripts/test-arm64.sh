@@ -19,22 +19,26 @@ export TARSILO_ARM64_SYSROOT=$root PYTHONDONTWRITEBYTECODE=1
 python=/usr/bin/python3
 core_tests=(test_number_text test_validation test_descent_model test_faults test_decimal_mark
   test_extended_exp)
+# Each against the core of the build type and against the optimised core.
+core_targets=()
+for test in "${core_tests[@]}"; do core_targets+=("$test" "${test}_optimised"); done
+core_pattern="^($(IFS='|'; echo "${core_tests[*]}"))(_optimised)?\$"
 
 bash scripts/install-deps.sh build tools arm64
 bash scripts/arm64-sysroot.sh "$root"
 
 # The software type on x86: the core's tests and the x87 comparison.
 cmake --preset soft-extended >/dev/null
-cmake --build --preset soft-extended --target "${core_tests[@]}" soft_extended_against_x87 calc_texts core_values
-ctest --preset soft-extended -R "^(test_number_text|test_validation|test_descent_model|test_faults|test_decimal_mark|test_extended_exp|soft_extended_against_x87)"
+cmake --build --preset soft-extended --target "${core_targets[@]}" soft_extended_against_x87
+ctest --preset soft-extended -R "$core_pattern|^soft_extended_against_x87\$"
 
 # The x87 build the arm64 one is compared with.
 cmake --preset release-tests >/dev/null
 cmake --build build/release-tests --target calc_texts core_values
 
 cmake --preset arm64 >/dev/null
-cmake --build --preset arm64 --target "${core_tests[@]}" calc_texts core_values
-ctest --preset arm64 -R "^(test_number_text|test_validation|test_descent_model|test_faults|test_decimal_mark|test_extended_exp)$"
+cmake --build --preset arm64 --target "${core_targets[@]}" calc_texts core_values
+ctest --preset arm64 -R "$core_pattern"
 
 qemu=(qemu-aarch64-static -L "$root")
 for seed in 14 21; do
