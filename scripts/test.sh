@@ -24,3 +24,4 @@ bash scripts/test-install.sh bookworm build/package/tarsilo_*.deb
 bash scripts/test-reproducible.sh
 bash scripts/test-debian13.sh
 bash scripts/test-windows.sh
+bash scripts/test-arm64.sh
