@@ -4,7 +4,7 @@
 #   <root>/var/lib/tarsilo-dpkg/status        each package's control fields
 #   <root>/var/lib/tarsilo-dpkg/info/<p>.list its files as <final root>/<path>
 #   <root>/var/lib/tarsilo-dpkg/info/<p>.symbols, .shlibs
-# <p> is the name dpkg gives the files: package:arm64 for Multi-Arch: same.
+# <p> is the package's name, with and without :arm64.
 #
 # Usage: arm64-sysroot-database.sh <root being made> <root's final path>
 set -euo pipefail
@@ -20,7 +20,6 @@ trap 'rm -rf "$control"' EXIT
 for deb in "$work"/var/cache/apt/archives/*.deb; do
   package=$(dpkg-deb -f "$deb" Package)
   name=$package
-  [ "$(dpkg-deb -f "$deb" Multi-Arch)" = same ] && name=$package:arm64
   {
     dpkg-deb -f "$deb" | sed '/^Status:/d'
     echo "Status: install ok installed"
@@ -36,4 +35,16 @@ for deb in "$work"/var/cache/apt/archives/*.deb; do
     fi
   done
 done
+# dpkg-query looks a package's files up under either name, with or without
+# the architecture, depending on how it reads the package: both are there.
+(
+  cd "$database/info"
+  for file in *; do
+    case $file in
+    *:arm64.*) other=${file/:arm64/} ;;
+    *) other=${file%%.*}:arm64.${file#*.} ;;
+    esac
+    [ -e "$other" ] || ln -s "$file" "$other"
+  done
+)
 echo "arm64-sysroot: dpkg database of $(grep -c '^Package:' "$database/status") packages written"

@@ -29,7 +29,7 @@ packages=(
 )
 # Bumped when what the script does to a root changes, so that an older root
 # is made again.
-layout=1
+layout=2
 
 if [ "$(id -u)" -ne 0 ]; then
   exec sudo TARSILO_DEBIAN_MIRROR="$mirror" bash "$0" "$root"
