@@ -47,7 +47,8 @@ group_packages() {
     ;;
   release) echo mmdebstrap debian-archive-keyring diffoscope-minimal git ;;
   # The arm64 cross build, its system root and qemu-user to run it.
-  arm64) echo g++-aarch64-linux-gnu qemu-user-static mmdebstrap debian-archive-keyring locales fontconfig ;;
+  arm64) echo g++-aarch64-linux-gnu qemu-user-static mmdebstrap debian-archive-keyring locales fontconfig \
+    dpkg-dev xvfb xdotool ;;
   *)
     echo "install-deps.sh: unknown group $1" >&2
     exit 2

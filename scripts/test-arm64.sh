@@ -8,7 +8,9 @@
 #      x86-64 build (the x87) against the arm64 build, byte for byte, with
 #      two seeds;
 #   3. the core's exponential, square root and model values of both builds,
-#      bit for bit and against mpmath.
+#      bit for bit and against mpmath;
+#   4. the arm64 package (scripts/package-arm64.sh), whose program must start
+#      to its main window under qemu.
 # This machine has no binfmt_misc: every arm64 program runs as
 # qemu-aarch64-static -L <root> <program>.
 set -euo pipefail
@@ -48,4 +50,5 @@ for seed in 14 21; do
 done
 "$python" tests/cross/check_core_values.py --names "x86-64 build,arm64 build" \
   build/release-tests/tests/cross/core_values -- "${qemu[@]}" build/arm64/tests/cross/core_values
+bash scripts/package-arm64.sh
 echo "arm64 tier passed in $((SECONDS - started)) s"
