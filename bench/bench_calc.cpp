@@ -8,12 +8,14 @@
 #include <cstdio>
 #include <string>
 
+#include "calc/decimal_constants.h"
 #include "calc/descent_model.h"
+#include "calc/extended_exp.h"
 #include "calc/fpu_mode.h"
 #include "calc/inputs.h"
 #include "calc/number_text.h"
-#include "tests/memory_fields.h"
 #include "commands/main_commands.h"
+#include "tests/memory_fields.h"
 
 using namespace tarsilo;
 
@@ -31,21 +33,21 @@ CalcInputs DefaultInputs() {
 
 // The ball branch in plain arithmetic, the same grouping, no checks.
 void EvaluateBallUnchecked(const CalcInputs& in, CalcResults& out) {
-    const long double pi = 3.1415926L, scale = 10000000.0L, coefficient = 6.26L;
-    const long double R = GasConstantR;
+    const Extended pi = Pi, scale = EnergyScale, coefficient = BallEnergyCoefficient;
+    const Extended R = GasConstantR;
     out.V = (((pi * in.D) * in.D) * in.D) / 6;
     out.m = in.RoB * out.V;
-    const long double k1 = ((in.mu * in.g) * in.Hx) / (R * in.T);
-    const long double A = (((in.Cb * 3) * in.Ro0) * R) * in.T;
-    const long double B = (((in.D * 4) * in.RoB) * in.mu) * in.g;
-    out.v = std::exp(std::exp(-k1) * -(A / B)) * in.Vo;
-    const long double k2 = ((in.mu * in.g) * in.Hx) / (R * in.T);
-    const long double F = ((in.RoB * 4) * in.D) * in.g;
-    const long double G = (in.Ro0 * 3) * in.Cb;
-    out.vc = std::sqrt(std::exp(k2) * (F / G));
+    const Extended k1 = ((in.mu * in.g) * in.Hx) / (R * in.T);
+    const Extended A = (((in.Cb * 3) * in.Ro0) * R) * in.T;
+    const Extended B = (((in.D * 4) * in.RoB) * in.mu) * in.g;
+    out.v = ExtendedExp(ExtendedExp(-k1) * -(A / B)) * in.Vo;
+    const Extended k2 = ((in.mu * in.g) * in.Hx) / (R * in.T);
+    const Extended F = ((in.RoB * 4) * in.D) * in.g;
+    const Extended G = (in.Ro0 * 3) * in.Cb;
+    out.vc = SquareRoot(ExtendedExp(k2) * (F / G));
     out.vv0 = (out.v * 100) / in.Vo;
     out.v_v0 = ((in.Vo - out.v) * 100) / in.Vo;
-    const long double base = (((coefficient * in.RoB) * in.D) * in.D) * in.D;
+    const Extended base = (((coefficient * in.RoB) * in.D) * in.D) * in.D;
     out.Et0 = ((base * in.Vo) * in.Vo) / scale;
     out.Et0 = out.Et0 / scale;
     out.Et = ((base * out.v) * out.v) / scale;
@@ -60,7 +62,7 @@ void BM_ParseNumber(benchmark::State& state) {
 BENCHMARK(BM_ParseNumber)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 
 void BM_FormatResult(benchmark::State& state) {
-    long double value = 193.82739013849030209L;
+    Extended value = 193.82739013849030209L;
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
         benchmark::DoNotOptimize(FormatResult(value));

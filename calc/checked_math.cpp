@@ -5,24 +5,20 @@
 namespace tarsilo::checked {
 
 void RaiseForResult(Extended result, Extended divisor) {
-    if (std::isnan(result))
+    if (IsNan(result))
         RaiseFault(ProcessorFault::FloatInvalidOperation);
     RaiseFault(divisor == 0 ? ProcessorFault::FloatDivideByZero : ProcessorFault::FloatOverflow);
 }
 
-// glibc's expl stays within about an ulp over the whole range; the Windows
-// C library's gives 0 for every subnormal result, so Windows uses the core's
-// own.
+// The core's own exponential on every platform, so that every build gives
+// the same bits: a C library's expl differs from one system to the next (and
+// does not exist for the software type).
 Extended Exp(Extended x) {
-#if defined(_WIN32)
     return Finite(ExtendedExp(x));
-#else
-    return Finite(std::exp(x));
-#endif
 }
 
 Extended Sqrt(Extended x) {
-    return Finite(std::sqrt(x));
+    return Finite(SquareRoot(x));
 }
 
 } // namespace tarsilo::checked

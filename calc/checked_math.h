@@ -8,13 +8,10 @@
 // division by zero is a division by zero, any other infinity is an overflow.
 // The error is raised before the caller can store the result.
 
-#include <cmath>
-
 #include "calc/errors.h"
+#include "calc/extended.h"
 
 namespace tarsilo {
-
-using Extended = long double;
 
 namespace checked {
 
@@ -23,7 +20,8 @@ namespace checked {
 [[noreturn]] void RaiseForResult(Extended result, Extended divisor = 1);
 
 // x − x is exactly 0 for every finite x and a NaN for an infinity or a NaN;
-// on the x87 that is cheaper than comparing |x| with the largest value.
+// on the x87 that is cheaper than comparing |x| with the largest value, and
+// the software type gives the same answer with the same flags.
 inline bool IsFinite(Extended x) {
     return x - x == 0;
 }

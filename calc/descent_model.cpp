@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/checked_math.h"
+#include "calc/decimal_constants.h"
 #include "calc/errors.h"
 #include "calc/height_term.h"
 
@@ -11,12 +12,6 @@ namespace tarsilo {
 namespace {
 
 using namespace checked;
-
-// π as the volume formulas use it: eight significant digits, not the full value.
-constexpr Extended Pi = 3.1415926L;
-constexpr Extended EnergyScale = 10000000.0L;
-constexpr Extended BallEnergyCoefficient = 6.26L;
-constexpr Extended CylinderEnergyCoefficient = 9.39L;
 
 // v = exp(exp(−k) × (−(A / B))) × Vo, evaluated left to right.
 Extended SpeedAtPoint(const CalcInputs& in, Extended A_of(const CalcInputs&),

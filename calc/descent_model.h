@@ -2,19 +2,20 @@
 // The closed-form descent model of a ball or a cylinder through an isothermal
 // atmosphere.
 
+#include "calc/extended.h"
 #include "calc/inputs.h"
 
 namespace tarsilo {
 
 struct CalcResults {
-    long double V = 0;    // body volume, m³
-    long double m = 0;    // body mass, kg
-    long double v = 0;    // speed at the calculation point, m/s
-    long double vv0 = 0;  // relative speed v/Vo, %
-    long double v_v0 = 0; // deceleration (Vo − v)/Vo, %
-    long double vc = 0;   // free-fall speed at the calculation point, m/s
-    long double Et0 = 0;  // kinetic energy at entry, kilotonnes of TNT
-    long double Et = 0;   // kinetic energy at the calculation point, kilotonnes of TNT
+    Extended V = 0;    // body volume, m³
+    Extended m = 0;    // body mass, kg
+    Extended v = 0;    // speed at the calculation point, m/s
+    Extended vv0 = 0;  // relative speed v/Vo, %
+    Extended v_v0 = 0; // deceleration (Vo − v)/Vo, %
+    Extended vc = 0;   // free-fall speed at the calculation point, m/s
+    Extended Et0 = 0;  // kinetic energy at entry, kilotonnes of TNT
+    Extended Et = 0;   // kinetic energy at the calculation point, kilotonnes of TNT
 };
 
 enum class BodyShape { Ball, Cylinder };

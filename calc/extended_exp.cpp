@@ -1,7 +1,5 @@
 #include "calc/extended_exp.h"
 
-#include <cstdint>
-#include <cstring>
 #include <limits>
 
 #include "calc/extended_exp_table.h"
@@ -17,9 +15,6 @@ namespace tarsilo {
 namespace {
 
 using namespace extended_exp;
-using Extended = long double;
-
-static_assert(std::numeric_limits<Extended>::digits == 64, "needs the 80-bit extended format");
 
 // A value as an unevaluated sum hi + lo with |lo| at most half an ulp of hi.
 struct Pair {
@@ -59,15 +54,7 @@ Pair TwoProduct(Extended a, Extended b) {
 
 // 2^k for k in the normal range, built from its bits.
 Extended PowerOfTwo(int k) {
-    struct Bits {
-        std::uint64_t significand;
-        std::uint16_t signAndExponent;
-        std::uint16_t padding[3];
-    } bits = {std::uint64_t(1) << 63, static_cast<std::uint16_t>(k + 16383), {}};
-    static_assert(sizeof(Bits) == sizeof(Extended));
-    Extended value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
+    return ExtendedFromBits(static_cast<std::uint16_t>(k + 16383), std::uint64_t(1) << 63);
 }
 
 constexpr int MaxExponent = 16383;
@@ -85,12 +72,8 @@ constexpr Extended NegligibleArgument = 0x1p-70L;
 // exp(r) - 1 = r + r²/2 + r³·(1/3! + r·(1/4! + ... + r·(1/10!))) for
 // |r| <= ln2/128: the first term left out, r^11/11!, is below 2^-108.
 Extended CubicTail(Extended r) {
-    constexpr Extended Coefficients[] = {
-        1.0L / 3628800, 1.0L / 362880, 1.0L / 40320, 1.0L / 5040,
-        1.0L / 720,     1.0L / 120,    1.0L / 24,    1.0L / 6,
-    };
     Extended sum = 0;
-    for (const Extended coefficient : Coefficients)
+    for (const Extended coefficient : InverseFactorials)
         sum = sum * r + coefficient;
     return sum * r * r * r;
 }
@@ -111,18 +94,18 @@ Extended ScaleIntoSubnormals(const Pair& m, int k) {
 }
 
 Extended Overflowed() {
-    volatile Extended huge = std::numeric_limits<Extended>::max();
+    const Extended huge = Unfolded(std::numeric_limits<Extended>::max());
     return huge * huge;
 }
 
 Extended Underflowed() {
-    volatile Extended tiny = std::numeric_limits<Extended>::min();
+    const Extended tiny = Unfolded(std::numeric_limits<Extended>::min());
     return tiny * tiny;
 }
 
 } // namespace
 
-long double ExtendedExp(long double x) {
+Extended ExtendedExp(Extended x) {
     if (!(x <= OverflowArgument)) {
         if (x != x || x == std::numeric_limits<Extended>::infinity())
             return x + x;

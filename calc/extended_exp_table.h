@@ -3,26 +3,35 @@
 
 #include <array>
 
+#include "calc/extended.h"
+
 namespace tarsilo::extended_exp {
 
 inline constexpr int TableBits = 6;
 inline constexpr int TableSize = 64;
 
 // 64/ln2, to choose n.
-inline constexpr long double TableSizeOverLn2 = 0xB8AA3B295C17F0BCp-57L;
+inline constexpr Extended TableSizeOverLn2 = 0xB8AA3B295C17F0BCp-57L;
 // ln2/64 = Ln2PartHigh + Ln2PartLow; the high part has 40 significant bits.
-inline constexpr long double Ln2PartHigh = 0xB17217F7D2000000p-70L;
-inline constexpr long double Ln2PartLow = -0xC21950D871319FF0p-112L;
+inline constexpr Extended Ln2PartHigh = 0xB17217F7D2000000p-70L;
+inline constexpr Extended Ln2PartLow = -0xC21950D871319FF0p-112L;
 
 // The largest argument with a finite result and the smallest with a
 // result above zero.
-inline constexpr long double OverflowArgument = 0xB17217F7D1CF79ABp-50L;
-inline constexpr long double UnderflowArgument = -0xB21DFE7F09E2BAA9p-50L;
+inline constexpr Extended OverflowArgument = 0xB17217F7D1CF79ABp-50L;
+inline constexpr Extended UnderflowArgument = -0xB21DFE7F09E2BAA9p-50L;
+
+// 1/k! for k = 10 down to 3, the coefficients of the polynomial.
+inline constexpr std::array<Extended, 8> InverseFactorials = {
+    0x93F27DBBC4FAE397p-85L, 0xB8EF1D2AB6399C7Dp-82L, 0xD00D00D00D00D00Dp-79L,
+    0xD00D00D00D00D00Dp-76L, 0xB60B60B60B60B60Bp-73L, 0x8888888888888889p-70L,
+    0xAAAAAAAAAAAAAAABp-68L, 0xAAAAAAAAAAAAAAABp-66L,
+};
 
 // 2^(j/64) = TwoToThe[j].high + TwoToThe[j].low, the high part rounded to 64 bits.
 struct TablePair {
-    long double high;
-    long double low;
+    Extended high;
+    Extended low;
 };
 inline constexpr std::array<TablePair, 64> TwoToThe = {{
     {0x8000000000000000p-63L, 0.0L},

@@ -1,6 +1,5 @@
-#include <cfloat>
-#include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "calc/number_text.h"
 #include "calc/power_of_ten.h"
@@ -10,21 +9,21 @@ namespace tarsilo {
 namespace {
 
 constexpr int ImageDigits = 18;
-constexpr long double TenTo17 = 1e17L;
-constexpr long double TenTo18 = 1e18L;
+constexpr Extended TenTo17 = PowSmall[17];
+constexpr Extended TenTo18 = PowSmall[18];
 
 // The decimal exponent E and the 18-digit integer of |v| (normal, finite):
 // |v| scaled by 10^(18 - E) and rounded to nearest, with E such that the
 // integer has 18 digits.
-void LeadingDigits(long double magnitude, int& exponent, unsigned long long& integer) {
+void LeadingDigits(Extended magnitude, int& exponent, unsigned long long& integer) {
     int binaryExponent = 0;
-    std::frexp(magnitude, &binaryExponent);
+    SplitExponent(magnitude, binaryExponent);
     // log10(2) × (binary exponent − 1) lands on E or one below it.
-    int e = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398119521L)) + 1;
-    long double rounded = 0.0L;
+    int e = static_cast<int>(RoundDown(Extended(binaryExponent - 1) * Log10Of2)) + 1;
+    Extended rounded = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
-        const long double scaled = ScaleByPowerOfTen(magnitude, ImageDigits - e);
-        rounded = std::rint(scaled);
+        const Extended scaled = ScaleByPowerOfTen(magnitude, ImageDigits - e);
+        rounded = RoundToNearestIntegral(scaled);
         if (rounded < TenTo17) {
             --e;
             continue;
@@ -37,7 +36,7 @@ void LeadingDigits(long double magnitude, int& exponent, unsigned long long& int
     }
     if (rounded >= TenTo18) {
         // Rounding carried the integer to 10^18.
-        rounded = rounded / 10.0L;
+        rounded = rounded / 10;
         ++e;
     }
     exponent = e;
@@ -73,21 +72,21 @@ int RoundDigits(char* digits, int precision) {
 
 } // namespace
 
-DecimalImage MakeDecimalImage(long double value, int precision) {
+DecimalImage MakeDecimalImage(Extended value, int precision) {
     DecimalImage image;
-    if (std::isnan(value)) {
+    if (IsNan(value)) {
         image.exponent = DecimalImage::NanExponent;
         return image;
     }
-    if (std::isinf(value)) {
+    if (IsInf(value)) {
         image.exponent = DecimalImage::InfinityExponent;
-        image.negative = std::signbit(value);
+        image.negative = SignBit(value);
         return image;
     }
-    const long double magnitude = std::fabs(value);
-    if (!(magnitude >= LDBL_MIN))
+    const Extended magnitude = Abs(value);
+    if (!(magnitude >= std::numeric_limits<Extended>::min()))
         return image; // zero, negative zero and denormals
-    image.negative = std::signbit(value);
+    image.negative = SignBit(value);
 
     int exponent = 0;
     unsigned long long integer = 0;
@@ -102,7 +101,7 @@ DecimalImage MakeDecimalImage(long double value, int precision) {
     return image;
 }
 
-std::string FormatGeneral(long double value, int precision, int exponentDigits, char mark) {
+std::string FormatGeneral(Extended value, int precision, int exponentDigits, char mark) {
     precision = precision < 2 ? 2 : (precision > 18 ? 18 : precision);
     if (exponentDigits < 0 || exponentDigits > 4)
         exponentDigits = 0;
@@ -156,7 +155,7 @@ std::string FormatGeneral(long double value, int precision, int exponentDigits, 
     return text;
 }
 
-std::string FormatGeneral(long double value, int precision, int exponentDigits) {
+std::string FormatGeneral(Extended value, int precision, int exponentDigits) {
     return FormatGeneral(value, precision, exponentDigits, DecimalMark);
 }
 

@@ -10,16 +10,18 @@
 // also fire inside the C library and the toolkit, which do not expect it. The
 // loaded control word therefore masks every trap, and the core detects the
 // three faults itself, operation by operation (see checked_math.h).
+//
+// With the software extended type (calc/extended.h) the words are the type's:
+// the status word's flags are those its operations raised, and the control
+// word is kept per thread as the x87 keeps it (starting from the x87's
+// initial word) and read back the same way, but the type always computes in
+// the mode above, whatever the word says.
 
 #include <cstdint>
-#include <limits>
+
+#include "calc/extended.h"
 
 namespace tarsilo {
-
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "the calculation core needs the 80-bit extended format (64-bit significand)");
-static_assert(std::numeric_limits<long double>::max_exponent == 16384,
-              "the calculation core needs the 80-bit extended format (15-bit exponent)");
 
 // The logical mode as an x87 control word: 64-bit significand (bits 8-9 = 3),
 // round to nearest (bits 10-11 = 0), faults on invalid operation, division by
@@ -47,6 +49,8 @@ void RequireFpuMode();
 
 std::uint16_t ReadFpuControlWord();
 std::uint16_t ReadFpuStatusWord();
+// Loads a control word as it is (the exception flags stay).
+void LoadFpuControlWord(std::uint16_t word);
 
 // True when the control word holds exactly LoadedControlWord (reserved bits
 // and the ignored infinity-control bit aside).

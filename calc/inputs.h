@@ -5,29 +5,29 @@
 #include <cstddef>
 #include <string_view>
 
+#include "calc/decimal_constants.h"
+#include "calc/extended.h"
+
 namespace tarsilo {
 
 struct CalcInputs {
-    long double Vo = 0;  // initial speed, m/s
-    long double D = 0;   // diameter, m
-    long double L = 0;   // cylinder length, m
-    long double Cb = 0;  // drag coefficient
-    long double RoB = 0; // body density, kg/m³
-    long double g = 0;   // gravitational acceleration, m/s²
-    long double Ro0 = 0; // gas density at the surface, kg/m³
-    long double mu = 0;  // molar mass of the gas, kg/mol
-    long double T = 0;   // absolute temperature, K
-    long double Hx = 0;  // height of the calculation point, m
+    Extended Vo = 0;  // initial speed, m/s
+    Extended D = 0;   // diameter, m
+    Extended L = 0;   // cylinder length, m
+    Extended Cb = 0;  // drag coefficient
+    Extended RoB = 0; // body density, kg/m³
+    Extended g = 0;   // gravitational acceleration, m/s²
+    Extended Ro0 = 0; // gas density at the surface, kg/m³
+    Extended mu = 0;  // molar mass of the gas, kg/mol
+    Extended T = 0;   // absolute temperature, K
+    Extended Hx = 0;  // height of the calculation point, m
 };
 
 // The slots in the order in which Calculate reads and stores them.
-inline constexpr std::array<long double CalcInputs::*, 10> InputReadingOrder = {
+inline constexpr std::array<Extended CalcInputs::*, 10> InputReadingOrder = {
     &CalcInputs::Vo, &CalcInputs::D,   &CalcInputs::L,  &CalcInputs::Cb, &CalcInputs::RoB,
     &CalcInputs::g,  &CalcInputs::Ro0, &CalcInputs::mu, &CalcInputs::T,  &CalcInputs::Hx,
 };
-
-// The universal gas constant, as the extended value nearest to 8.31.
-inline constexpr long double GasConstantR = 8.31L;
 
 // What validation found. Valid lets the descent model run; every other code
 // names the failed check, numbered 1..10 in reading order: the first nine

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calc/decimal_mark.h"
+#include "calc/extended.h"
 
 namespace tarsilo {
 
@@ -19,8 +20,8 @@ std::string_view TrimBlanks(std::string_view text);
 // an optional exponent, optional spaces. Raises EConvertError with the message
 // "'<text>' is not a valid floating point value" when the text is not a number
 // or its value overflows. Leaves no floating-point exception flag set.
-long double ParseNumber(std::string_view text);
-long double ParseNumber(std::string_view text, char decimalMark);
+Extended ParseNumber(std::string_view text);
+Extended ParseNumber(std::string_view text, char decimalMark);
 
 // The intermediate decimal form of a value: 0.d1d2...dn × 10^exponent.
 struct DecimalImage {
@@ -34,13 +35,13 @@ struct DecimalImage {
 
 // The value rounded to 18 significant digits, then half up to `precision`
 // digits (2..18).
-DecimalImage MakeDecimalImage(long double value, int precision);
+DecimalImage MakeDecimalImage(Extended value, int precision);
 
 // General format: fixed notation where the rounded magnitude allows, else
 // scientific with an exponent of at least `exponentDigits` digits. Precision
 // is clamped to 2..18; an exponentDigits outside 0..4 counts as 0.
-std::string FormatGeneral(long double value, int precision, int exponentDigits);
-std::string FormatGeneral(long double value, int precision, int exponentDigits, char decimalMark);
+std::string FormatGeneral(Extended value, int precision, int exponentDigits);
+std::string FormatGeneral(Extended value, int precision, int exponentDigits, char decimalMark);
 
 // The format of every result field: five significant digits, an exponent of
 // at least four digits, so that no result text is longer than
@@ -49,7 +50,7 @@ inline constexpr int ResultPrecision = 5;
 inline constexpr int ResultExponentDigits = 4;
 inline constexpr std::size_t ResultTextMaxLength = 13;
 
-inline std::string FormatResult(long double value) {
+inline std::string FormatResult(Extended value) {
     return FormatGeneral(value, ResultPrecision, ResultExponentDigits);
 }
 

@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "calc/errors.h"
 #include "calc/fpu_mode.h"
 #include "calc/number_text.h"
@@ -71,20 +69,20 @@ bool ReadSyntax(std::string_view text, char mark, NumberSyntax& out) {
 // an invalid operation happened in any step, even if a later step brought the
 // value back into range. Kept out of line so that the arithmetic cannot move
 // across the change of floating-point mode around it.
-[[gnu::noinline]] bool ValueOf(const NumberSyntax& syntax, char mark, long double& result) {
+[[gnu::noinline]] bool ValueOf(const NumberSyntax& syntax, char mark, Extended& result) {
     bool faulted = false;
-    long double value = 0.0L;
+    Extended value = 0;
     for (char c : syntax.digits) {
         if (c == mark)
             continue;
-        value = value * 10.0L;
-        value = value + static_cast<long double>(c - '0');
-        faulted |= !std::isfinite(value);
+        value = value * 10;
+        value = value + (c - '0');
+        faulted |= IsNan(value) || IsInf(value);
     }
     const int n =
         syntax.exponent - static_cast<int>(std::min<std::size_t>(syntax.fractionDigits, 1u << 20));
     value = ScaleByPowerOfTen(value, n);
-    faulted |= !std::isfinite(value);
+    faulted |= IsNan(value) || IsInf(value);
     if (syntax.negative)
         value = -value;
     result = value;
@@ -102,11 +100,11 @@ bool ReadSyntax(std::string_view text, char mark, NumberSyntax& out) {
 
 } // namespace
 
-long double ParseNumber(std::string_view text, char decimalMark) {
+Extended ParseNumber(std::string_view text, char decimalMark) {
     NumberSyntax syntax;
     if (!ReadSyntax(text, decimalMark, syntax))
         RaiseNotANumber(text);
-    long double value = 0.0L;
+    Extended value = 0;
     bool ok = false;
     {
         ScopedFpuMode mode(ParsingControlWord);
@@ -117,7 +115,7 @@ long double ParseNumber(std::string_view text, char decimalMark) {
     return value;
 }
 
-long double ParseNumber(std::string_view text) {
+Extended ParseNumber(std::string_view text) {
     return ParseNumber(text, DecimalMark);
 }
 

@@ -28,7 +28,7 @@ struct EnergyDisplay {
 };
 
 // Kilotonnes from one kilotonne up, tonnes below.
-EnergyDisplay DisplayEnergy(long double kilotonnes, const EnergyCaptions& captions) {
+EnergyDisplay DisplayEnergy(Extended kilotonnes, const EnergyCaptions& captions) {
     if (kilotonnes >= 1)
         return {captions.kilotonnes, FormatResult(kilotonnes)};
     return {captions.tonnes, FormatResult(checked::Mul(kilotonnes, 1000))};

@@ -49,6 +49,9 @@ group_packages() {
   release) echo mmdebstrap debian-archive-keyring diffoscope-minimal git ;;
   # Only for scripts/listen-with-orca.sh; not among the default groups.
   screen-reader) echo orca speech-dispatcher xdotool openbox at-spi2-core dbus-x11 ;;
+  # The arm64 cross build, its system root and qemu-user to run it.
+  arm64) echo g++-aarch64-linux-gnu qemu-user-static mmdebstrap debian-archive-keyring locales fontconfig \
+    dpkg-dev xvfb xdotool ;;
   *)
     echo "install-deps.sh: unknown group $1" >&2
     exit 2
@@ -62,7 +65,7 @@ if [ "${1:-}" = --list ]; then
   shift
 fi
 groups=("$@")
-[ ${#groups[@]} -gt 0 ] || groups=(build package install suite desktop analysis tools release windows)
+[ ${#groups[@]} -gt 0 ] || groups=(build package install suite desktop analysis tools release windows arm64)
 
 packages=()
 for group in "${groups[@]}"; do

@@ -5,8 +5,10 @@
 # for a bounded time, then the program on real desktops. Then the Debian 12
 # package: built, checked by lintian and hardening-check and by the package
 # test, installed with apt on a plain Debian 12, built twice more from two
-# clones to prove it reproducible; then the Debian 13 tier; last, the Windows
-# build under Wine, and its window tests again under Debian 13's Wine.
+# clones to prove it reproducible; then the Debian 13 tier; the Windows build
+# under Wine, and its window tests again under Debian 13's Wine; last, the
+# arm64 tier (the software extended type natively, the arm64 build of the core
+# under qemu against the x86-64 build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -25,3 +27,4 @@ bash scripts/test-reproducible.sh
 bash scripts/test-debian13.sh
 bash scripts/test-windows.sh
 bash scripts/test-wine10.sh
+bash scripts/test-arm64.sh

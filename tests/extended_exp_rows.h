@@ -5,12 +5,14 @@
 
 #include <limits>
 
+#include "calc/extended.h"
+
 namespace tarsilo::test {
 
 struct ExpRow {
     const char* name;
-    long double argument;
-    long double expected;
+    Extended argument;
+    Extended expected;
 };
 
 inline constexpr ExpRow ExpRows[] = {
@@ -59,10 +61,10 @@ inline constexpr ExpRow ExpRows[] = {
      0xFF212516B14A9F13p16320L},
     {"largest finite result", 0xB17217F7D1CF79ABp-50L, 0xFFFFFFFFFFFFCD87p16320L},
     {"one ulp above the largest finite result", 0xB17217F7D1CF79ACp-50L,
-     std::numeric_limits<long double>::infinity()},
-    {"12000 overflows", 0xBB80000000000000p-50L, std::numeric_limits<long double>::infinity()},
-    {"infinity", std::numeric_limits<long double>::infinity(),
-     std::numeric_limits<long double>::infinity()},
+     std::numeric_limits<Extended>::infinity()},
+    {"12000 overflows", 0xBB80000000000000p-50L, std::numeric_limits<Extended>::infinity()},
+    {"infinity", std::numeric_limits<Extended>::infinity(),
+     std::numeric_limits<Extended>::infinity()},
     {"around the smallest normal result, one ulp below", -0xB16C8C671210EB31p-50L,
      0x7FFFFFFFFFFFDF91p-16445L},
     {"around the smallest normal result", -0xB16C8C671210EB30p-50L, 0x7FFFFFFFFFFFFF91p-16445L},
@@ -75,7 +77,7 @@ inline constexpr ExpRow ExpRows[] = {
     {"smallest positive result", -0xB21DFE7F09E2BAA9p-50L, 0x1p-16445L},
     {"one ulp below the smallest positive result", -0xB21DFE7F09E2BAAAp-50L, 0.0L},
     {"-12000 underflows to zero", -0xBB80000000000000p-50L, 0.0L},
-    {"minus infinity", -std::numeric_limits<long double>::infinity(), 0.0L},
+    {"minus infinity", -std::numeric_limits<Extended>::infinity(), 0.0L},
 };
 
 } // namespace tarsilo::test

@@ -26,7 +26,7 @@ const QStringList MarsLike = {"Vo=7000", "D=0.8",    "L=2.5",    "Cb=0.47", "RoB
                               "g=3.71",  "Ro0=0.02", "mu=0.044", "T=210",   "Hx=5000"};
 
 // The results in the order of the result fields.
-constexpr std::array<long double CalcResults::*, 8> ResultSlots = {
+constexpr std::array<Extended CalcResults::*, 8> ResultSlots = {
     &CalcResults::V,    &CalcResults::m,  &CalcResults::v,   &CalcResults::vv0,
     &CalcResults::v_v0, &CalcResults::vc, &CalcResults::Et0, &CalcResults::Et,
 };
@@ -39,12 +39,13 @@ CalcResults Evaluate(const CalcInputs& inputs, BodyShape shape) {
     return results;
 }
 
-QByteArray Describe(long double v) {
+QByteArray Describe(Extended v) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.21Lg", v);
+    std::snprintf(text, sizeof text, "%.21Lg", ToLongDouble(v));
     return text;
 }
 
+// Decimal references, rounded to the extended format where they are used.
 using References = std::array<long double, 8>;
 
 } // namespace
@@ -110,12 +111,13 @@ private slots:
         QFETCH(References, expected);
         const CalcResults results = Evaluate(InputsWith(changes), shape);
         for (int i = 0; i < 8; ++i) {
-            const long double actual = results.*ResultSlots[i];
+            const Extended actual = results.*ResultSlots[i];
+            const Extended reference = expected[i];
             // The deceleration is a difference; its error scales with 100 %.
-            const long double scale = i == Deceleration ? 100.0L : std::fabs(expected[i]);
-            QVERIFY2(std::fabs(actual - expected[i]) <= 1e-17L * scale,
+            const Extended scale = i == Deceleration ? Extended(100) : Abs(reference);
+            QVERIFY2(Abs(actual - reference) <= Extended(1e-17L) * scale,
                      QByteArray(ResultNames[i]) + ": got " + Describe(actual) + ", expected " +
-                         Describe(expected[i]));
+                         Describe(reference));
         }
     }
 
@@ -134,20 +136,21 @@ private slots:
     // exp(−k) vanishes against 1: no slowing at all, while Vc grows large.
     void calculationPointFarAbove_data() {
         QTest::addColumn<BodyShape>("shape");
-        QTest::addColumn<long double>("freeFallSpeed");
+        QTest::addColumn<long double>("freeFallSpeedDecimal");
         QTest::newRow("ball") << BodyShape::Ball << 8.894044890860708581155388e+26L;
         QTest::newRow("cylinder") << BodyShape::Cylinder << 1.089293586600821819165e+27L;
     }
     void calculationPointFarAbove() {
         QFETCH(BodyShape, shape);
-        QFETCH(long double, freeFallSpeed);
+        QFETCH(long double, freeFallSpeedDecimal);
+        const Extended freeFallSpeed = freeFallSpeedDecimal;
         const CalcInputs inputs = InputsWith({"Hx=1e6"});
         QCOMPARE(ValidateInputs(inputs), InputStatus::Valid);
         const CalcResults results = Evaluate(inputs, shape);
         QVERIFY(results.v == inputs.Vo);
         QVERIFY(results.vv0 == 100);
-        QVERIFY(results.v_v0 == 0 && !std::signbit(results.v_v0));
-        QVERIFY2(std::fabs(results.vc - freeFallSpeed) <= 1e-16L * freeFallSpeed,
+        QVERIFY(results.v_v0 == 0 && !SignBit(results.v_v0));
+        QVERIFY2(Abs(results.vc - freeFallSpeed) <= Extended(1e-16L) * freeFallSpeed,
                  Describe(results.vc));
         QVERIFY(results.Et == results.Et0);
     }
@@ -179,7 +182,7 @@ private slots:
         QCOMPARE(QString::fromStdString(FormatResult(results.vv0)), QString("0"));
         QCOMPARE(QString::fromStdString(FormatResult(results.v_v0)), QString("100"));
         QVERIFY(results.Et == 0);
-        QVERIFY(std::isfinite(results.vc) && results.vc > 0);
+        QVERIFY(!IsInf(results.vc) && !IsNan(results.vc) && results.vc > 0);
         QVERIFY(FpuModeIsDefault());
     }
 };

@@ -23,18 +23,25 @@ using namespace core_inputs;
 namespace {
 
 // Opaque operands, so that no operation is folded at compile time.
-volatile long double Zero = 0, One = 1, Largest = LDBL_MAX, Smallest = LDBL_MIN;
-volatile long double Sink = 0;
+Extended Zero() {
+    return Unfolded(0);
+}
+Extended One() {
+    return Unfolded(1);
+}
+Extended Largest() {
+    return Unfolded(std::numeric_limits<Extended>::max());
+}
+Extended Smallest() {
+    return Unfolded(std::numeric_limits<Extended>::min());
+}
+Extended Sink = 0;
 
 // Bit 6 of the control word is reserved and reads back as 1.
 constexpr std::uint16_t ControlWordBits = 0xFFBF;
 // The start-up word of the C runtime: the same arithmetic, but not the
 // word that a fault must leave behind (it differs in the infinity control).
 constexpr std::uint16_t ForeignControlWord = LoadedControlWord & ~0x1000;
-
-void LoadControlWord(std::uint16_t word) {
-    asm volatile("fldcw %0" : : "m"(word) : "memory");
-}
 
 // What an action raised, caught by the class E and described by its own name
 // and message; anything else is described as a mismatch.
@@ -69,7 +76,7 @@ struct ArithmeticCase {
 
 struct SilentCase {
     const char* name;
-    long double (*operation)();
+    Extended (*operation)();
     bool denormal;
 };
 
@@ -86,24 +93,27 @@ const char* const ZeroDivide = "EZeroDivide: Floating point division by zero";
 const char* const Overflow = "EOverflow: Floating point overflow";
 
 const ArithmeticCase ArithmeticCases[] = {
-    {"0/0", [] { Sink = checked::Div(Zero, Zero); }, &CaughtAs<EInvalidOp>, InvalidOp},
-    {"sqrt(-1)", [] { Sink = checked::Sqrt(-One); }, &CaughtAs<EInvalidOp>, InvalidOp},
-    {"1/0", [] { Sink = checked::Div(One, Zero); }, &CaughtAs<EZeroDivide>, ZeroDivide},
-    {"-1/-0", [] { Sink = checked::Div(-One, -Zero); }, &CaughtAs<EZeroDivide>, ZeroDivide},
-    {"exp(12000)", [] { Sink = checked::Exp(12000 * One); }, &CaughtAs<EOverflow>, Overflow},
-    {"max + max", [] { Sink = checked::Add(Largest, Largest); }, &CaughtAs<EOverflow>, Overflow},
-    {"-max - max", [] { Sink = checked::Sub(-Largest, Largest); }, &CaughtAs<EOverflow>, Overflow},
-    {"max * 2", [] { Sink = checked::Mul(Largest, 2); }, &CaughtAs<EOverflow>, Overflow},
+    {"0/0", [] { Sink = checked::Div(Zero(), Zero()); }, &CaughtAs<EInvalidOp>, InvalidOp},
+    {"sqrt(-1)", [] { Sink = checked::Sqrt(-One()); }, &CaughtAs<EInvalidOp>, InvalidOp},
+    {"1/0", [] { Sink = checked::Div(One(), Zero()); }, &CaughtAs<EZeroDivide>, ZeroDivide},
+    {"-1/-0", [] { Sink = checked::Div(-One(), -Zero()); }, &CaughtAs<EZeroDivide>, ZeroDivide},
+    {"exp(12000)", [] { Sink = checked::Exp(12000 * One()); }, &CaughtAs<EOverflow>, Overflow},
+    {"max + max", [] { Sink = checked::Add(Largest(), Largest()); }, &CaughtAs<EOverflow>,
+     Overflow},
+    {"-max - max", [] { Sink = checked::Sub(-Largest(), Largest()); }, &CaughtAs<EOverflow>,
+     Overflow},
+    {"max * 2", [] { Sink = checked::Mul(Largest(), 2); }, &CaughtAs<EOverflow>, Overflow},
     {"max / smallest normal overflows, not a division by zero",
-     [] { Sink = checked::Div(Largest, Smallest); }, &CaughtAs<EOverflow>, Overflow},
+     [] { Sink = checked::Div(Largest(), Smallest()); }, &CaughtAs<EOverflow>, Overflow},
 };
 
 const SilentCase SilentCases[] = {
-    {"exp(-12000) is 0", [] { return checked::Exp(-12000 * One); }, false},
-    {"exp(-11390) is a denormal", [] { return checked::Exp(-11390 * One); }, true},
-    {"smallest normal / 2 is a denormal", [] { return checked::Div(Smallest, 2); }, true},
-    {"denormal operand", [] { return checked::Mul(LDBL_TRUE_MIN * One, 3); }, true},
-    {"smallest normal squared is 0", [] { return checked::Mul(Smallest, Smallest); }, false},
+    {"exp(-12000) is 0", [] { return checked::Exp(-12000 * One()); }, false},
+    {"exp(-11390) is a denormal", [] { return checked::Exp(-11390 * One()); }, true},
+    {"smallest normal / 2 is a denormal", [] { return checked::Div(Smallest(), 2); }, true},
+    {"denormal operand",
+     [] { return checked::Mul(std::numeric_limits<Extended>::denorm_min() * One(), 3); }, true},
+    {"smallest normal squared is 0", [] { return checked::Mul(Smallest(), Smallest()); }, false},
 };
 
 const TableCase TableCases[] = {
@@ -126,7 +136,7 @@ const TableCase TableCases[] = {
 };
 
 // The results in the order in which the model stores them.
-constexpr long double CalcResults::*StoringOrder[] = {
+constexpr Extended CalcResults::*StoringOrder[] = {
     &CalcResults::V,   &CalcResults::m,    &CalcResults::v,   &CalcResults::vc,
     &CalcResults::vv0, &CalcResults::v_v0, &CalcResults::Et0, &CalcResults::Et,
 };
@@ -189,7 +199,7 @@ private slots:
     }
     void arithmeticFaults() {
         QFETCH(const ArithmeticCase*, fault);
-        LoadControlWord(ForeignControlWord);
+        LoadFpuControlWord(ForeignControlWord);
         QCOMPARE(fault->catcher(fault->action), QByteArray(fault->expected));
         verifyRecovered();
     }
@@ -202,16 +212,16 @@ private slots:
     }
     void silentConditions() {
         QFETCH(const SilentCase*, condition);
-        long double result = -1;
+        Extended result = -1;
         try {
             result = condition->operation();
         } catch (const Exception& error) {
             QFAIL(error.what());
         }
         if (condition->denormal)
-            QVERIFY(result > 0 && result < LDBL_MIN);
+            QVERIFY(result > 0 && result < std::numeric_limits<Extended>::min());
         else
-            QVERIFY(result == 0 && !std::signbit(result));
+            QVERIFY(result == 0 && !SignBit(result));
     }
 
     void faultTable_data() {
@@ -270,7 +280,7 @@ private slots:
         for (int i = 0; i < 8; ++i)
             results.*StoringOrder[i] = -1000.0L - i;
 
-        LoadControlWord(ForeignControlWord);
+        LoadFpuControlWord(ForeignControlWord);
         QByteArray raised = "nothing raised";
         try {
             EvaluateModel(inputs, shape, results);
@@ -279,9 +289,9 @@ private slots:
         }
         QCOMPARE(raised, expected);
         for (int i = 0; i < 8; ++i) {
-            const long double value = results.*StoringOrder[i];
+            const Extended value = results.*StoringOrder[i];
             if (i < storedBefore)
-                QVERIFY2(value != -1000.0L - i && std::isfinite(value),
+                QVERIFY2(value != -1000.0L - i && !IsNan(value) && !IsInf(value),
                          qPrintable(QString::number(i)));
             else
                 QVERIFY2(value == -1000.0L - i, qPrintable(QString::number(i)));

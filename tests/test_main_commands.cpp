@@ -219,8 +219,8 @@ private slots:
         QFETCH(int, failing);
         const std::vector<std::string> texts = {"11", "2",    "3",     "0.25", "500",
                                                 "6",  "0.75", "0.125", "90",   "100"};
-        const std::vector<long double> values = {11, 2, 3, 0.25L, 500, 6, 0.75L, 0.125L, 90, 100};
-        constexpr long double untouched = -42;
+        const std::vector<Extended> values = {11, 2, 3, 0.25L, 500, 6, 0.75L, 0.125L, 90, 100};
+        const Extended untouched = -42;
         FieldModel fields;
         for (int i = 0; i < 10; ++i) {
             fields.edits[ReadingOrder[i]] = texts[i];
@@ -235,7 +235,7 @@ private slots:
             QCOMPARE(Q(error.Message()), "'1,5' is not a valid floating point value");
         }
         for (int i = 0; i < 10; ++i) {
-            const long double expected = i < failing ? values[i] : untouched;
+            const Extended expected = i < failing ? values[i] : untouched;
             QCOMPARE(double(inputs_.*InputReadingOrder[i]), double(expected));
         }
         QCOMPARE(fields.journal, ReadsUpTo(failing));

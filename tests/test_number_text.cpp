@@ -15,7 +15,11 @@
 #include "calc/number_text.h"
 #include "calc/power_of_ten.h"
 
+#include "extended_bits.h"
+#include "extended_metatype.h"
+
 using namespace tarsilo;
+using tarsilo::test::NextAfter;
 
 namespace {
 
@@ -24,21 +28,29 @@ constexpr std::uint16_t ControlWordBits = 0xFFBF;
 // Round toward zero: makes a parse that forgets its own mode visible.
 constexpr std::uint16_t TruncatingControlWord = LoadedControlWord | 0x0C00;
 
-bool SameExtended(long double a, long double b) {
-    if (std::isnan(a) || std::isnan(b))
-        return std::isnan(a) && std::isnan(b);
-    return a == b && std::signbit(a) == std::signbit(b);
+const Extended Largest = std::numeric_limits<Extended>::max();
+const Extended SmallestNormal = std::numeric_limits<Extended>::min();
+const Extended SmallestSubnormal = std::numeric_limits<Extended>::denorm_min();
+
+bool SameExtended(Extended a, Extended b) {
+    if (IsNan(a) || IsNan(b))
+        return IsNan(a) && IsNan(b);
+    return a == b && SignBit(a) == SignBit(b);
 }
 
-QByteArray Describe(long double v) {
+bool SameBits(Extended a, Extended b) {
+    return SignAndExponentOf(a) == SignAndExponentOf(b) && SignificandOf(a) == SignificandOf(b);
+}
+
+QByteArray Describe(Extended v) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.21Lg", v);
+    std::snprintf(text, sizeof text, "%.21Lg", ToLongDouble(v));
     return text;
 }
 
 #define COMPARE_EXTENDED(actual, expected)                                                         \
     do {                                                                                           \
-        const long double actual_ = (actual), expected_ = (expected);                              \
+        const Extended actual_ = (actual), expected_ = (expected);                                 \
         QVERIFY2(SameExtended(actual_, expected_),                                                 \
                  "got " + Describe(actual_) + ", expected " + Describe(expected_));                \
     } while (false)
@@ -52,7 +64,7 @@ QString Text(const std::string& s) {
 }
 
 // The C library's correctly rounded conversion, the reference for the tables.
-long double LibraryPowerOfTen(int n) {
+Extended LibraryPowerOfTen(int n) {
     char text[16];
     std::snprintf(text, sizeof text, "1e%d", n);
     return std::strtold(text, nullptr);
@@ -106,45 +118,47 @@ private slots:
     void parseValid_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<char>("mark");
-        QTest::addColumn<long double>("value");
-        const long double negativeZero = -0.0L;
-        QTest::newRow("fraction") << QByteArray("0.5") << '.' << 0.5L;
-        QTest::newRow("plus sign") << QByteArray("+1.5") << '.' << 1.5L;
-        QTest::newRow("minus sign") << QByteArray("-12.5") << '.' << -12.5L;
-        QTest::newRow("no integer digits") << QByteArray(".5") << '.' << 0.5L;
-        QTest::newRow("no fraction digits") << QByteArray("5.") << '.' << 5.0L;
-        QTest::newRow("mark alone is zero") << QByteArray(".") << '.' << 0.0L;
+        QTest::addColumn<Extended>("value");
+        const Extended negativeZero = -0.0L;
+        QTest::newRow("fraction") << QByteArray("0.5") << '.' << Extended(0.5L);
+        QTest::newRow("plus sign") << QByteArray("+1.5") << '.' << Extended(1.5L);
+        QTest::newRow("minus sign") << QByteArray("-12.5") << '.' << Extended(-12.5L);
+        QTest::newRow("no integer digits") << QByteArray(".5") << '.' << Extended(0.5L);
+        QTest::newRow("no fraction digits") << QByteArray("5.") << '.' << Extended(5.0L);
+        QTest::newRow("mark alone is zero") << QByteArray(".") << '.' << Extended(0.0L);
         QTest::newRow("minus mark is negative zero") << QByteArray("-.") << '.' << negativeZero;
         QTest::newRow("minus zero is negative zero") << QByteArray("-0") << '.' << negativeZero;
-        QTest::newRow("leading zeros") << QByteArray("00012") << '.' << 12.0L;
-        QTest::newRow("mark then exponent") << QByteArray("1.e2") << '.' << 100.0L;
-        QTest::newRow("exponent E") << QByteArray("1E3") << '.' << 1000.0L;
-        QTest::newRow("exponent e") << QByteArray("1e3") << '.' << 1000.0L;
-        QTest::newRow("exponent e+") << QByteArray("1e+3") << '.' << 1000.0L;
-        QTest::newRow("exponent E+ with zero") << QByteArray("1E+03") << '.' << 1000.0L;
-        QTest::newRow("negative exponent") << QByteArray("25e-1") << '.' << 2.5L;
-        QTest::newRow("letter without digits") << QByteArray("5E") << '.' << 5.0L;
-        QTest::newRow("letter and plus without digits") << QByteArray("5e+") << '.' << 5.0L;
-        QTest::newRow("letter and minus without digits") << QByteArray("5e-") << '.' << 5.0L;
-        QTest::newRow("code-32 spaces around") << QByteArray("  7  ") << '.' << 7.0L;
-        QTest::newRow("tenth rounds to nearest") << QByteArray("0.1") << '.' << 0.1L;
-        QTest::newRow("field default 9.81") << QByteArray("9.81") << '.' << 9.81L;
+        QTest::newRow("leading zeros") << QByteArray("00012") << '.' << Extended(12.0L);
+        QTest::newRow("mark then exponent") << QByteArray("1.e2") << '.' << Extended(100.0L);
+        QTest::newRow("exponent E") << QByteArray("1E3") << '.' << Extended(1000.0L);
+        QTest::newRow("exponent e") << QByteArray("1e3") << '.' << Extended(1000.0L);
+        QTest::newRow("exponent e+") << QByteArray("1e+3") << '.' << Extended(1000.0L);
+        QTest::newRow("exponent E+ with zero") << QByteArray("1E+03") << '.' << Extended(1000.0L);
+        QTest::newRow("negative exponent") << QByteArray("25e-1") << '.' << Extended(2.5L);
+        QTest::newRow("letter without digits") << QByteArray("5E") << '.' << Extended(5.0L);
+        QTest::newRow("letter and plus without digits")
+            << QByteArray("5e+") << '.' << Extended(5.0L);
+        QTest::newRow("letter and minus without digits")
+            << QByteArray("5e-") << '.' << Extended(5.0L);
+        QTest::newRow("code-32 spaces around") << QByteArray("  7  ") << '.' << Extended(7.0L);
+        QTest::newRow("tenth rounds to nearest") << QByteArray("0.1") << '.' << Extended(0.1L);
+        QTest::newRow("field default 9.81") << QByteArray("9.81") << '.' << Extended(9.81L);
         QTest::newRow("18 digits exact")
-            << QByteArray("123456789012345678") << '.' << 123456789012345678.0L;
-        QTest::newRow("underflow to zero") << QByteArray("1e-4999") << '.' << 0.0L;
+            << QByteArray("123456789012345678") << '.' << Extended(123456789012345678.0L);
+        QTest::newRow("underflow to zero") << QByteArray("1e-4999") << '.' << Extended(0.0L);
         QTest::newRow("5201 fraction digits read as zero")
-            << Padded("0.", 5200, "1") << '.' << 0.0L;
-        QTest::newRow("comma: fraction") << QByteArray("0,5") << ',' << 0.5L;
-        QTest::newRow("comma: 1,5") << QByteArray("1,5") << ',' << 1.5L;
+            << Padded("0.", 5200, "1") << '.' << Extended(0.0L);
+        QTest::newRow("comma: fraction") << QByteArray("0,5") << ',' << Extended(0.5L);
+        QTest::newRow("comma: 1,5") << QByteArray("1,5") << ',' << Extended(1.5L);
         QTest::newRow("comma: minus mark") << QByteArray("-,") << ',' << negativeZero;
-        QTest::newRow("comma: mark then exponent") << QByteArray("1,e2") << ',' << 100.0L;
+        QTest::newRow("comma: mark then exponent") << QByteArray("1,e2") << ',' << Extended(100.0L);
     }
     void parseValid() {
         QFETCH(QByteArray, text);
         QFETCH(char, mark);
-        QFETCH(long double, value);
+        QFETCH(Extended, value);
         DecimalMark = mark;
-        const long double result = ParseNumber(View(text));
+        const Extended result = ParseNumber(View(text));
         const std::uint16_t status = ReadFpuStatusWord();
         COMPARE_EXTENDED(result, value);
         QCOMPARE(status & FpuExceptionFlags, 0);
@@ -167,10 +181,10 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(int, power);
         QFETCH(QString, shown);
-        const long double value = ParseNumber(View(text));
-        const long double reference = LibraryPowerOfTen(power);
-        const long double tolerance = reference >= LDBL_MIN ? 1e-18L : 1e-3L;
-        QVERIFY2(std::fabs(value - reference) <= tolerance * reference,
+        const Extended value = ParseNumber(View(text));
+        const Extended reference = LibraryPowerOfTen(power);
+        const Extended tolerance = reference >= SmallestNormal ? Extended(1e-18L) : Extended(1e-3L);
+        QVERIFY2(Abs(value - reference) <= tolerance * reference,
                  "got " + Describe(value) + ", expected " + Describe(reference));
         QCOMPARE(Text(FormatResult(value)), shown);
     }
@@ -220,18 +234,19 @@ private slots:
     // no exception flag behind, whatever happened inside.
     void parseKeepsCallersMode_data() {
         QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<long double>("value");
+        QTest::addColumn<Extended>("value");
         QTest::addColumn<bool>("converts");
-        QTest::newRow("inexact tenth") << QByteArray("0.1") << 0.1L << true;
-        QTest::newRow("underflow") << QByteArray("1e-4999") << 0.0L << true;
-        QTest::newRow("overflow") << QByteArray("1E4999") << 0.0L << false;
-        QTest::newRow("overflow in accumulation") << Padded("1", 4933, "") << 0.0L << false;
+        QTest::newRow("inexact tenth") << QByteArray("0.1") << Extended(0.1L) << true;
+        QTest::newRow("underflow") << QByteArray("1e-4999") << Extended(0.0L) << true;
+        QTest::newRow("overflow") << QByteArray("1E4999") << Extended(0.0L) << false;
+        QTest::newRow("overflow in accumulation")
+            << Padded("1", 4933, "") << Extended(0.0L) << false;
     }
     void parseKeepsCallersMode() {
         QFETCH(QByteArray, text);
-        QFETCH(long double, value);
+        QFETCH(Extended, value);
         QFETCH(bool, converts);
-        long double result = 0;
+        Extended result = 0;
         bool converted = false;
         std::uint16_t controlWord = 0, status = 0;
         {
@@ -252,7 +267,7 @@ private slots:
     }
 
     void powerTables_data() {
-        QTest::addColumn<long double>("entry");
+        QTest::addColumn<Extended>("entry");
         QTest::addColumn<int>("power");
         for (int i = 0; i < 32; ++i)
             QTest::addRow("PowSmall[%d]", i) << PowSmall[i] << i;
@@ -262,37 +277,40 @@ private slots:
             QTest::addRow("PowLarge[%d]", k) << PowLarge[k] << 512 * k;
     }
     void powerTables() {
-        QFETCH(long double, entry);
+        QFETCH(Extended, entry);
         QFETCH(int, power);
-        const long double reference = LibraryPowerOfTen(power);
-        QVERIFY2(std::memcmp(&entry, &reference, 10) == 0,
+        const Extended reference = LibraryPowerOfTen(power);
+        QVERIFY2(SameBits(entry, reference),
                  "got " + Describe(entry) + ", expected " + Describe(reference));
     }
 
     void scaleByPowerOfTen_data() {
-        QTest::addColumn<long double>("value");
+        QTest::addColumn<Extended>("value");
         QTest::addColumn<int>("n");
-        QTest::addColumn<long double>("scaled");
-        const long double inf = std::numeric_limits<long double>::infinity();
-        const long double nan = std::numeric_limits<long double>::quiet_NaN();
-        QTest::newRow("n 0 keeps negative zero") << -0.0L << 0 << -0.0L;
+        QTest::addColumn<Extended>("scaled");
+        const Extended inf = std::numeric_limits<Extended>::infinity();
+        const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
+        QTest::newRow("n 0 keeps negative zero") << Extended(-0.0L) << 0 << Extended(-0.0L);
         QTest::newRow("n 0 keeps NaN") << nan << 0 << nan;
-        QTest::newRow("n 0 keeps the largest value") << LDBL_MAX << 0 << LDBL_MAX;
-        QTest::newRow("n 5120 from a negative value") << -1.0L << 5120 << inf;
-        QTest::newRow("n 5120 from zero") << 0.0L << 5120 << inf;
-        QTest::newRow("n 9000 from a tiny value") << 1e-4900L << 9000 << inf;
-        QTest::newRow("n -5120 from a negative value") << -7.0L << -5120 << 0.0L;
-        QTest::newRow("n -6000 from the largest value") << LDBL_MAX << -6000 << 0.0L;
-        QTest::newRow("n 5119 from a tiny value stays finite") << 1e-4900L << 5119 << 1e219L;
-        QTest::newRow("n -33 divides by 10 then 10^32") << 1.0L << -33 << (1.0L / 10) / 1e32L;
+        QTest::newRow("n 0 keeps the largest value") << Largest << 0 << Largest;
+        QTest::newRow("n 5120 from a negative value") << Extended(-1.0L) << 5120 << inf;
+        QTest::newRow("n 5120 from zero") << Extended(0.0L) << 5120 << inf;
+        QTest::newRow("n 9000 from a tiny value") << Extended(1e-4900L) << 9000 << inf;
+        QTest::newRow("n -5120 from a negative value")
+            << Extended(-7.0L) << -5120 << Extended(0.0L);
+        QTest::newRow("n -6000 from the largest value") << Largest << -6000 << Extended(0.0L);
+        QTest::newRow("n 5119 from a tiny value stays finite")
+            << Extended(1e-4900L) << 5119 << Extended(1e219L);
+        QTest::newRow("n -33 divides by 10 then 10^32")
+            << Extended(1.0L) << -33 << Extended((1.0L / 10) / 1e32L);
     }
     void scaleByPowerOfTen() {
-        QFETCH(long double, value);
+        QFETCH(Extended, value);
         QFETCH(int, n);
-        QFETCH(long double, scaled);
-        const long double result = ScaleByPowerOfTen(value, n);
-        if (std::isfinite(scaled) && scaled != 0)
-            QVERIFY2(std::fabs(result - scaled) <= 1e-17L * scaled, Describe(result));
+        QFETCH(Extended, scaled);
+        const Extended result = ScaleByPowerOfTen(value, n);
+        if (!IsNan(scaled) && !IsInf(scaled) && scaled != 0)
+            QVERIFY2(Abs(result - scaled) <= Extended(1e-17L) * scaled, Describe(result));
         else
             COMPARE_EXTENDED(result, scaled);
     }
@@ -301,9 +319,9 @@ private slots:
     // correctly rounded value.
     void scaleSmallPowersRoundOnce() {
         for (int n = 1; n <= 27; ++n) {
-            COMPARE_EXTENDED(ScaleByPowerOfTen(1.0L, n), LibraryPowerOfTen(n));
-            COMPARE_EXTENDED(ScaleByPowerOfTen(1.0L, -n), LibraryPowerOfTen(-n));
-            COMPARE_EXTENDED(ScaleByPowerOfTen(3.0L, -n), 3.0L / LibraryPowerOfTen(n));
+            COMPARE_EXTENDED(ScaleByPowerOfTen(1, n), LibraryPowerOfTen(n));
+            COMPARE_EXTENDED(ScaleByPowerOfTen(1, -n), LibraryPowerOfTen(-n));
+            COMPARE_EXTENDED(ScaleByPowerOfTen(3, -n), 3 / LibraryPowerOfTen(n));
         }
     }
 
@@ -357,31 +375,34 @@ private slots:
         QFETCH(QByteArray, decimal);
         QFETCH(char, mark);
         QFETCH(QString, shown);
-        const long double value = ParseNumber(View(decimal), '.');
+        const Extended value = ParseNumber(View(decimal), '.');
         DecimalMark = mark;
         QCOMPARE(Text(FormatResult(value)), shown);
     }
 
     void formatSpecialValues_data() {
-        QTest::addColumn<long double>("value");
+        QTest::addColumn<Extended>("value");
         QTest::addColumn<QString>("shown");
-        const long double inf = std::numeric_limits<long double>::infinity();
-        const long double nan = std::numeric_limits<long double>::quiet_NaN();
+        const Extended inf = std::numeric_limits<Extended>::infinity();
+        const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
         QTest::newRow("infinity") << inf << "INF";
         QTest::newRow("negative infinity") << -inf << "-INF";
         QTest::newRow("NaN") << nan << "NAN";
         QTest::newRow("negative NaN") << -nan << "NAN";
-        QTest::newRow("largest value") << LDBL_MAX << "1.1897E4932";
-        QTest::newRow("smallest normal") << LDBL_MIN << "3.3621E-4932";
-        QTest::newRow("largest denormal") << std::nextafter(LDBL_MIN, 0.0L) << "0";
-        QTest::newRow("negative smallest denormal") << -LDBL_TRUE_MIN << "0";
+        QTest::newRow("largest value") << Largest << "1.1897E4932";
+        QTest::newRow("smallest normal") << SmallestNormal << "3.3621E-4932";
+        QTest::newRow("largest denormal")
+            << NextAfter(Extended(SmallestNormal), Extended(0.0L)) << "0";
+        QTest::newRow("negative smallest denormal") << -SmallestSubnormal << "0";
         // 18-digit rounding carries to 10^18: the leading 1 must survive.
-        QTest::newRow("next value below 1") << std::nextafter(1.0L, 0.0L) << "1";
-        QTest::newRow("next value below -1e5") << std::nextafter(-1e5L, 0.0L) << "-1E0005";
-        QTest::newRow("next value below 1e-3") << std::nextafter(1e-3L, 0.0L) << "0.001";
+        QTest::newRow("next value below 1") << NextAfter(Extended(1.0L), Extended(0.0L)) << "1";
+        QTest::newRow("next value below -1e5")
+            << NextAfter(Extended(-1e5L), Extended(0.0L)) << "-1E0005";
+        QTest::newRow("next value below 1e-3")
+            << NextAfter(Extended(1e-3L), Extended(0.0L)) << "0.001";
     }
     void formatSpecialValues() {
-        QFETCH(long double, value);
+        QFETCH(Extended, value);
         QFETCH(QString, shown);
         QCOMPARE(Text(FormatResult(value)), shown);
     }
@@ -433,8 +454,7 @@ private slots:
         for (int binaryExponent = -16381; binaryExponent <= 16383; binaryExponent += 7) {
             state = state * 6364136223846793005ull + 1442695040888963407ull;
             const long double fraction = 0.5L + (state >> 11) * 0x1p-54L;
-            const long double value =
-                std::ldexp((state & 1) ? -fraction : fraction, binaryExponent);
+            const Extended value = std::ldexp((state & 1) ? -fraction : fraction, binaryExponent);
             const std::string shown = FormatResult(value);
             QVERIFY2(shown.size() <= 13, shown.c_str());
             QVERIFY2(shown.find('+') == std::string::npos, shown.c_str());
@@ -443,8 +463,8 @@ private slots:
                 const std::size_t digits = shown.size() - e - 1 - (shown[e + 1] == '-');
                 QVERIFY2(digits == 4, shown.c_str());
             }
-            const long double readBack = ParseNumber(FormatGeneral(value, 18, 0));
-            QVERIFY2(std::fabs(readBack - value) <= 1e-17L * std::fabs(value),
+            const Extended readBack = ParseNumber(FormatGeneral(value, 18, 0));
+            QVERIFY2(Abs(readBack - value) <= Extended(1e-17L) * Abs(value),
                      qPrintable(Text(FormatGeneral(value, 18, 0))));
         }
     }

@@ -92,8 +92,8 @@ MemoryFigures MeasureMemory() {
     return figures;
 }
 
-bool SameValue(long double a, long double b) {
-    return a == b && std::signbit(a) == std::signbit(b);
+bool SameValue(Extended a, Extended b) {
+    return a == b && SignBit(a) == SignBit(b);
 }
 
 bool SameInputs(const CalcInputs& a, const CalcInputs& b) {
@@ -174,8 +174,8 @@ Expectation ExpectCalculation(const Screen& before, BodyShape shape, Screen& aft
         return expected;
     }
     const CalcResults& r = expected.results;
-    const auto text = [](long double value) { return QString::fromStdString(FormatResult(value)); };
-    const auto energy = [&](long double kilotonnes, const QString& label, const QString& edit,
+    const auto text = [](Extended value) { return QString::fromStdString(FormatResult(value)); };
+    const auto energy = [&](Extended kilotonnes, const QString& label, const QString& edit,
                             const QString& caption) {
         const bool inKilotonnes = kilotonnes >= 1;
         after[label] = caption + (inKilotonnes ? QStringLiteral("кт") : QStringLiteral("т"));

@@ -13,6 +13,8 @@
 #include "calc/number_text.h"
 
 #include "core_inputs.h"
+#include "extended_bits.h"
+#include "extended_metatype.h"
 
 using namespace tarsilo;
 using namespace core_inputs;
@@ -94,15 +96,15 @@ private slots:
     // With μ = g = 1 and R·T exactly 1 the height term is Hx itself, so the
     // limit can be met exactly.
     void heightLimit_data() {
-        QTest::addColumn<long double>("height");
+        QTest::addColumn<Extended>("height");
         QTest::addColumn<InputStatus>("code");
-        const long double inf = std::numeric_limits<long double>::infinity();
-        QTest::newRow("exactly -10000 passes") << -10000.0L << Valid;
-        QTest::newRow("next value below fails") << std::nextafter(-10000.0L, -inf) << HeightTooDeep;
-        QTest::newRow("next value above passes") << std::nextafter(-10000.0L, 0.0L) << Valid;
+        const Extended limit = -10000;
+        QTest::newRow("exactly -10000 passes") << limit << Valid;
+        QTest::newRow("next value below fails") << test::NextAfter(limit, -20000) << HeightTooDeep;
+        QTest::newRow("next value above passes") << test::NextAfter(limit, 0) << Valid;
     }
     void heightLimit() {
-        QFETCH(long double, height);
+        QFETCH(Extended, height);
         QFETCH(InputStatus, code);
         CalcInputs inputs = DefaultInputs();
         inputs.mu = 1;

@@ -128,9 +128,10 @@ def main():
     out.write("// Arguments of the exponential with their exact values rounded to the\n")
     out.write("// extended format (mpmath at 320 bits).\n\n")
     out.write("#include <limits>\n\n")
+    out.write('#include "calc/extended.h"\n\n')
     out.write("namespace tarsilo::test {\n\n")
-    out.write("struct ExpRow {\n    const char* name;\n    long double argument;\n"
-              "    long double expected;\n};\n\n")
+    out.write("struct ExpRow {\n    const char* name;\n    Extended argument;\n"
+              "    Extended expected;\n};\n\n")
     out.write("inline constexpr ExpRow ExpRows[] = {\n")
     for name, argument in rows():
         expected = mpf(0) if argument == -inf else round_to_extended(exp(argument))

@@ -126,9 +126,10 @@ def ulp_error(computed, exact):
 
 
 def cpp_literal(x):
-    """A C++ hexadecimal long double literal that holds x exactly."""
+    """A C++ hexadecimal long double literal that holds x exactly (in the
+    80-bit format and in the 128-bit one alike), or the extended infinity."""
     if isinf(x):
-        return ("-" if x < 0 else "") + "std::numeric_limits<long double>::infinity()"
+        return ("-" if x < 0 else "") + "std::numeric_limits<Extended>::infinity()"
     if x == 0:
         return "0.0L"
     q, significand = _significand(x)

@@ -2,12 +2,13 @@
 // builds against mpmath (tests/cross/check_core_values.py). Values are 20 hex
 // digits (tests/extended_bits.h). One request a line:
 //   exp <x>             -> <the core's ExtendedExp(x)> <the C library's expl(x)>
-//   sqrt <x>            -> <the C library's sqrtl(x)>
+//   sqrt <x>            -> <the core's square root of x>
 //   model <shape> <Vo> <D> <L> <Cb> <RoB> <g> <Ro0> <mu> <T> <Hx>
 //                       -> <V> <m> <v> <v/Vo> <(Vo-v)/Vo> <Vc> <E0> <Et>,
 //                          or "invalid <status>", or "fault <error class>"
-// The model runs as the program runs it, on this platform's checked
-// exponential.
+// The model runs as the program runs it. The C library's expl is the
+// extended one on x86; where long double is the 128-bit format, its result
+// rounded to the extended format.
 
 #include <cmath>
 #include <iostream>
@@ -28,7 +29,7 @@ using namespace tarsilo::test;
 
 namespace {
 
-bool ReadValue(std::istream& in, long double& value) {
+bool ReadValue(std::istream& in, Extended& value) {
     std::string text;
     return static_cast<bool>(in >> text) && ParseHexBits(text, value);
 }
@@ -37,20 +38,20 @@ bool Answer(const std::string& request, std::ostream& out) {
     std::istringstream in(request);
     std::string kind;
     in >> kind;
-    long double x = 0;
+    Extended x = 0;
     if (kind == "exp" && ReadValue(in, x)) {
-        out << HexBits(ExtendedExp(x)) << ' ' << HexBits(std::exp(x)) << '\n';
+        out << HexBits(ExtendedExp(x)) << ' ' << HexBits(std::exp(ToLongDouble(x))) << '\n';
         return true;
     }
     if (kind == "sqrt" && ReadValue(in, x)) {
-        out << HexBits(std::sqrt(x)) << '\n';
+        out << HexBits(SquareRoot(x)) << '\n';
         return true;
     }
     std::string shape;
     if (kind != "model" || !(in >> shape) || (shape != "ball" && shape != "cylinder"))
         return false;
     CalcInputs inputs;
-    for (long double CalcInputs::*slot : InputReadingOrder)
+    for (Extended CalcInputs::*slot : InputReadingOrder)
         if (!ReadValue(in, inputs.*slot))
             return false;
     try {
