@@ -12,19 +12,31 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake --preset test >/dev/null
-cmake --build --preset test
-ctest --preset test
-bash scripts/memcheck.sh build/test
-bash scripts/test-sanitizers.sh
-bash scripts/fuzz.sh 45
-bash scripts/test-desktop.sh build/test
-bash scripts/package.sh
-bash scripts/check-package.sh build/package/tarsilo_*.deb
-TARSILO_PACKAGE_TREE="$PWD/build/package" ctest --preset test -L package
-bash scripts/test-install.sh bookworm build/package/tarsilo_*.deb
-bash scripts/test-reproducible.sh
-bash scripts/test-debian13.sh
-bash scripts/test-windows.sh
-bash scripts/test-wine10.sh
-bash scripts/test-arm64.sh
+. scripts/compiler-cache.sh
+
+# Each step's time, listed at the end (also after a failure), so that a slow
+# step stands out.
+timings=()
+step() {
+  local start=$SECONDS
+  "$@"
+  timings+=("$(printf '%5d s  %s' $((SECONDS - start)) "$*")")
+}
+trap 'printf "test.sh: %s\n" "${timings[@]}" "$(printf "%5d s  in all" $SECONDS)"' EXIT
+step cmake --preset test
+step cmake --build --preset test
+step ctest --preset test
+step bash scripts/memcheck.sh build/test
+step bash scripts/test-sanitizers.sh
+step bash scripts/fuzz.sh 45
+step bash scripts/test-desktop.sh build/test
+step bash scripts/package.sh
+step bash scripts/check-package.sh build/package/tarsilo_*.deb
+step env TARSILO_PACKAGE_TREE="$PWD/build/package" ctest --preset test -L package
+step bash scripts/test-install.sh bookworm build/package/tarsilo_*.deb
+# Its two builds must each compile everything themselves.
+step env -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER bash scripts/test-reproducible.sh
+step bash scripts/test-debian13.sh
+step bash scripts/test-windows.sh
+step bash scripts/test-wine10.sh
+step bash scripts/test-arm64.sh
