@@ -1,15 +1,11 @@
 #include "app/application_error.h"
 
-#include <cstdlib>
-#include <cxxabi.h>
 #include <dlfcn.h>
-#include <memory>
-#include <typeinfo>
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "calc/errors.h"
+#include "common/error_identity.h"
 #include "common/error_texts.h"
 #include "ui/error_reporting.h"
 #include "ui/utf16_text.h"
@@ -22,22 +18,6 @@ QString ApplicationErrorText(const QString& className, const QString& moduleName
                                                    address, Utf16View(message)));
 }
 
-QString ErrorClassName(const std::exception& error) {
-    if (auto* own = dynamic_cast<const Exception*>(&error))
-        return QString::fromLatin1(own->ClassName());
-    const char* mangled = typeid(error).name();
-    int status = 0;
-    const std::unique_ptr<char, decltype(&std::free)> demangled(
-        abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
-    return QString::fromLatin1(status == 0 && demangled ? demangled.get() : mangled);
-}
-
-const void* ErrorAddress(const std::exception& error) {
-    if (auto* own = dynamic_cast<const Exception*>(&error))
-        return own->Address();
-    return nullptr;
-}
-
 QString ErrorModuleName(const std::exception& error) {
     Dl_info info{};
     if (const void* address = ErrorAddress(error);
@@ -48,8 +28,9 @@ QString ErrorModuleName(const std::exception& error) {
 
 void ShowApplicationError(const std::exception& error) {
     ShowStopMessage(QStringLiteral("Application Error"),
-                    ApplicationErrorText(ErrorClassName(error), ErrorModuleName(error),
-                                         ErrorAddress(error), ErrorMessage(error)),
+                    ApplicationErrorText(QString::fromUtf8(ErrorClassName(error)),
+                                         ErrorModuleName(error), ErrorAddress(error),
+                                         ErrorMessage(error)),
                     nullptr, QStringLiteral("ApplicationErrorBox"), TaskEntry::Own);
 }
 

@@ -14,10 +14,9 @@ namespace tarsilo {
 QString ApplicationErrorText(const QString& className, const QString& moduleName,
                              const void* address, const QString& message);
 
-// The class name, module and address of an error, as the box shows them.
-QString ErrorClassName(const std::exception& error);
+// The module of the code that raised an error (the shared object the dynamic
+// loader finds it in), else the program's file name.
 QString ErrorModuleName(const std::exception& error);
-const void* ErrorAddress(const std::exception& error);
 
 // Shows the "Application Error" box with the stop icon, modal for the whole
 // program, and returns when the user has closed it.

@@ -4,6 +4,7 @@
 // typeset with (tools/reference_pictures), so the two cannot disagree.
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace tarsilo::forms {
@@ -28,6 +29,9 @@ inline constexpr std::array<ReferencePicture, 4> ReferencePictures{{
     {"iCyl", "cylinder"},
     {"iCb", "drag"},
 }};
+
+// The file of a picture at a scale of 1 or 2: "values.jpg", "values@2x.jpg".
+std::string PictureFileName(std::string_view file, int scale);
 
 // The words of the picture a control shows; null for a control that shows none.
 const PictureWords* WordsOfPicture(std::string_view control);

@@ -29,8 +29,13 @@ TfInfo* fInfo = nullptr;
 
 namespace {
 
-constexpr QPoint DesignedPosition(30, 51);
-constexpr QSize DesignedClientSize(712, 543);
+// Where the window definition places the window, and its client size.
+QPoint DesignedPosition() {
+    return {forms::InfoWindowDefinition.left, forms::InfoWindowDefinition.top};
+}
+QSize DesignedClientSize() {
+    return {forms::InfoWindowDefinition.clientWidth, forms::InfoWindowDefinition.clientHeight};
+}
 
 void EnsurePictureResources() {
     static const bool registered = (RegisterPictureResources(), true);
@@ -46,10 +51,12 @@ JpegPicture LoadPicture(const QString& path, qreal devicePixelRatio = 1) {
 }
 
 // Each picture, and the same picture at twice the pixel size for dense screens.
-void LoadPictureSet(PictureBox* box, const QString& name) {
-    const QString path = QStringLiteral(":/pictures/") + name;
-    box->SetPicture(LoadPicture(path + QStringLiteral(".jpg")),
-                    LoadPicture(path + QStringLiteral("@2x.jpg"), 2));
+void LoadPictureSet(PictureBox* box, std::string_view file) {
+    const auto path = [file](int scale) {
+        return QStringLiteral(":/pictures/") +
+               QString::fromStdString(forms::PictureFileName(file, scale));
+    };
+    box->SetPicture(LoadPicture(path(1)), LoadPicture(path(2), 2));
 }
 
 QList<QRect> MonitorRects() {
@@ -77,7 +84,7 @@ TfInfo::TfInfo(QWidget* owner)
     // Closing this window must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     ScaleToScreen();
-    move(DesignedPosition);
+    move(DesignedPosition());
     LoadPictures();
 
     // The close button is the window's only focus stop, and the active button.
@@ -97,7 +104,7 @@ void TfInfo::LoadPictures() {
         auto* box = findChild<PictureBox*>(latin1(picture.control));
         if (!box)
             throw Exception("The reference window has no picture " + std::string(picture.control));
-        LoadPictureSet(box, latin1(picture.file));
+        LoadPictureSet(box, picture.file);
     }
 }
 
@@ -107,7 +114,7 @@ void TfInfo::ScaleToScreen() {
         for (QWidget* control : findChildren<QWidget*>())
             control->setGeometry(scale.Apply(control->geometry()));
     }
-    setFixedSize(scale.Apply(DesignedClientSize));
+    setFixedSize(scale.Apply(DesignedClientSize()));
 }
 
 void TfInfo::Show() {

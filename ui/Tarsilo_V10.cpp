@@ -26,7 +26,10 @@ TfTarsilo_main* fTarsilo_main = nullptr;
 
 namespace {
 
-constexpr QSize DesignClientSize(742, 363);
+// The client size the window definition gives.
+QSize DesignClientSize() {
+    return {forms::MainWindowDefinition.clientWidth, forms::MainWindowDefinition.clientHeight};
+}
 
 // The window definition marks the labels drawn in the Greek-letter font.
 bool IsGreekLetter(const QLabel* label) {
@@ -132,7 +135,7 @@ void TfTarsilo_main::ScaleToScreen() {
         for (QWidget* control : findChildren<QWidget*>())
             control->setGeometry(scale.Apply(control->geometry()));
     }
-    setFixedSize(scale.Apply(DesignClientSize));
+    setFixedSize(scale.Apply(DesignClientSize()));
 }
 
 void TfTarsilo_main::FitLabelsToCaptions() {

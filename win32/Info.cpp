@@ -4,54 +4,36 @@
 #include <string>
 
 #include "common/monitor_geometry.h"
+#include "common/reference_pictures.h"
 #include "win32/monitors.h"
-#include "win32/resource_ids.h"
 #include "win32/resources.h"
 
 namespace tarsilo::win32 {
 
 TfInfo* fInfo = nullptr;
 
-namespace {
-
-// Each picture control, and its picture at the design size and at twice it.
-struct PictureResources {
-    std::string_view control;
-    int ordinary;
-    int doubled;
-};
-
-constexpr std::array<PictureResources, 4> PictureControls = {{
-    {"iValues", TARSILO_PICTURE_VALUES, TARSILO_PICTURE_VALUES_2X},
-    {"iBall", TARSILO_PICTURE_BALL, TARSILO_PICTURE_BALL_2X},
-    {"iCyl", TARSILO_PICTURE_CYLINDER, TARSILO_PICTURE_CYLINDER_2X},
-    {"iCb", TARSILO_PICTURE_DRAG, TARSILO_PICTURE_DRAG_2X},
-}};
-
-} // namespace
-
 TfInfo::TfInfo(HWND owner)
     : Form(forms::InfoWindowDefinition, owner, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
            {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE}) {
-    for (std::size_t i = 0; i < PictureControls.size(); ++i) {
-        const PictureResources& resources = PictureControls[i];
-        pictures_[i] = {JpegPicture(ResourceBytes(resources.ordinary), 1),
-                        JpegPicture(ResourceBytes(resources.doubled), 2)};
-        AttachPictures(Control(resources.control), &pictures_[i]);
+    for (std::size_t i = 0; i < forms::ReferencePictures.size(); ++i) {
+        const forms::ReferencePicture& picture = forms::ReferencePictures[i];
+        pictures_[i] = {JpegPicture(ResourceBytes(forms::PictureFileName(picture.file, 1)), 1),
+                        JpegPicture(ResourceBytes(forms::PictureFileName(picture.file, 2)), 2)};
+        AttachPictures(Control(picture.control), &pictures_[i]);
     }
 }
 
 TfInfo::~TfInfo() {
     // The controls go before the pictures they point at.
-    for (const PictureResources& resources : PictureControls)
-        AttachPictures(Control(resources.control), nullptr);
+    for (const forms::ReferencePicture& picture : forms::ReferencePictures)
+        AttachPictures(Control(picture.control), nullptr);
     if (fInfo == this)
         fInfo = nullptr;
 }
 
 const PictureSet& TfInfo::Pictures(std::string_view pictureControl) const {
-    for (std::size_t i = 0; i < PictureControls.size(); ++i) {
-        if (PictureControls[i].control == pictureControl)
+    for (std::size_t i = 0; i < forms::ReferencePictures.size(); ++i) {
+        if (forms::ReferencePictures[i].control == pictureControl)
             return pictures_[i];
     }
     throw std::logic_error("the reference window has no picture " + std::string(pictureControl));

@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "common/reference_pictures.h"
 #include "win32/form.h"
 #include "win32/picture_control.h"
 
@@ -29,7 +30,7 @@ public:
     const PictureSet& Pictures(std::string_view pictureControl) const;
 
 private:
-    std::array<PictureSet, 4> pictures_;
+    std::array<PictureSet, forms::ReferencePictures.size()> pictures_;
 };
 
 // The program's reference window, created by the application shell.

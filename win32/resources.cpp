@@ -6,16 +6,18 @@
 
 #include "calc/errors.h"
 #include "win32/resource_ids.h"
+#include "win32/text_encoding.h"
 
 namespace tarsilo::win32 {
 
-std::span<const unsigned char> ResourceBytes(int id) {
+std::span<const unsigned char> ResourceBytes(std::string_view name) {
     const HMODULE module = GetModuleHandleW(nullptr);
-    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RCDATA
+    const std::wstring wide = WideFromUtf8(name);
+    const HRSRC found = FindResourceW(module, wide.c_str(), MAKEINTRESOURCEW(10)); // RCDATA
     const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (!bytes)
-        throw Exception("The program lacks its resource #" + std::to_string(id));
+        throw Exception("The program lacks its resource " + std::string(name));
     return {static_cast<const unsigned char*>(bytes), SizeofResource(module, found)};
 }
 

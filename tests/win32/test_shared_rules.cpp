@@ -1,14 +1,20 @@
-// The rules both front ends share, as built for Windows: the application
-// title from a Windows path, the error boxes' texts on UTF-16, window
+// The rules both front ends share, built for each platform (natively with the
+// Linux tests, under Wine with the Windows ones): the application title from
+// a path, the error boxes' texts on UTF-16 and how they name an error, window
 // placement on the monitors, the design metrics and their scaling.
 
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest/doctest.h>
 
 #include <cstdint>
+#include <functional>
+#include <new>
+#include <stdexcept>
 #include <string>
 
+#include "calc/errors.h"
 #include "common/application_title.h"
+#include "common/error_identity.h"
 #include "common/error_texts.h"
 #include "common/layout_scale.h"
 #include "common/monitor_geometry.h"
@@ -125,6 +131,44 @@ TEST_CASE("the Application Error text and its address") {
     CHECK(ApplicationErrorText(u"EOverflow", u"Tarsilo10.exe", address, u"Done.") ==
           lead + u"Done.\n");
     CHECK(ApplicationErrorText(u"EOverflow", u"Tarsilo10.exe", address, u"") == lead + u"\n");
+}
+
+namespace tarsilo::test {
+// A class of neither the program's errors nor the standard library's.
+struct OwnFault : std::runtime_error {
+    OwnFault() : std::runtime_error("own") {}
+};
+} // namespace tarsilo::test
+
+TEST_CASE("the Application Error box names an error by its class") {
+    struct Row {
+        const char* name;
+        std::function<void()> raise;
+        std::string className;
+        bool hasAddress;
+    };
+    const Row rows[] = {
+        {"the program's own error", [] { throw EConvertError("x"); }, "EConvertError", true},
+        {"an arithmetic fault", [] { throw EOverflow("Floating point overflow"); }, "EOverflow",
+         true},
+        {"a standard error, not by its mangled name", [] { throw std::logic_error("l"); },
+         "std::logic_error", false},
+        {"a standard error derived twice", [] { throw std::out_of_range("o"); },
+         "std::out_of_range", false},
+        {"allocation", [] { throw std::bad_alloc(); }, "std::bad_alloc", false},
+        {"a class in a namespace", [] { throw test::OwnFault(); }, "tarsilo::test::OwnFault",
+         false},
+    };
+    for (const Row& row : rows) {
+        CAPTURE(row.name);
+        try {
+            row.raise();
+            FAIL("nothing was raised");
+        } catch (const std::exception& error) {
+            CHECK(ErrorClassName(error) == row.className);
+            CHECK((ErrorAddress(error) != nullptr) == row.hasAddress);
+        }
+    }
 }
 
 // The rows of the Linux tests cover the placement rules; these add what only

@@ -267,7 +267,7 @@ TEST_CASE("the reference window's frame, owner and labels") {
 TEST_CASE("a decoder failure reaches the error dialog once and is not decoded again") {
     ProgramWindows windows;
     auto& info = windows.Info();
-    const auto broken = WithImpossibleHuffmanTable(win32::ResourceBytes(TARSILO_PICTURE_BALL));
+    const auto broken = WithImpossibleHuffmanTable(win32::ResourceBytes("ball.jpg"));
     win32::PictureSet failing{win32::JpegPicture(broken, 1), {}};
     win32::AttachPictures(info.Control("iBall"), &failing);
 
@@ -289,7 +289,7 @@ TEST_CASE("a decoder failure reaches the error dialog once and is not decoded ag
 }
 
 TEST_CASE("a header the decoder rejects fails the picture's creation") {
-    const auto stream = win32::ResourceBytes(TARSILO_PICTURE_DRAG);
+    const auto stream = win32::ResourceBytes("drag.jpg");
     const std::vector<unsigned char> cut(stream.begin(), stream.begin() + 20);
     bool failed = false;
     try {

@@ -2,13 +2,7 @@
 
 #include <windows.h>
 
-#include <cxxabi.h>
-
-#include <cstdlib>
-#include <memory>
-#include <typeinfo>
-
-#include "calc/errors.h"
+#include "common/error_identity.h"
 #include "common/error_texts.h"
 #include "win32/application_title.h"
 #include "win32/error_reporting.h"
@@ -32,22 +26,6 @@ std::wstring ModulePath(HMODULE module) {
 
 } // namespace
 
-std::wstring ErrorClassName(const std::exception& error) {
-    if (const auto* own = dynamic_cast<const Exception*>(&error))
-        return WideFromUtf8(own->ClassName());
-    const char* mangled = typeid(error).name();
-    int status = 0;
-    const std::unique_ptr<char, decltype(&std::free)> demangled(
-        abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
-    return WideFromUtf8(status == 0 && demangled ? demangled.get() : mangled);
-}
-
-const void* ErrorAddress(const std::exception& error) {
-    if (const auto* own = dynamic_cast<const Exception*>(&error))
-        return own->Address();
-    return nullptr;
-}
-
 std::wstring ErrorModuleName(const std::exception& error) {
     HMODULE module = nullptr;
     if (const void* address = ErrorAddress(error);
@@ -61,7 +39,7 @@ std::wstring ErrorModuleName(const std::exception& error) {
 }
 
 std::wstring ApplicationErrorBoxText(const std::exception& error) {
-    return WideFromU16(ApplicationErrorText(U16FromWide(ErrorClassName(error)),
+    return WideFromU16(ApplicationErrorText(U16FromWide(WideFromUtf8(ErrorClassName(error))),
                                             U16FromWide(ErrorModuleName(error)),
                                             ErrorAddress(error), U16FromWide(ErrorMessage(error))));
 }

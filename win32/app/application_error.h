@@ -7,12 +7,9 @@
 
 namespace tarsilo::win32 {
 
-// The class name, module file name and code address of an error, as the box
-// shows them: the module is the one whose code raised the error (the
-// executable for the program's own code).
-std::wstring ErrorClassName(const std::exception& error);
+// The file name of the module whose code raised an error (the executable for
+// the program's own code).
 std::wstring ErrorModuleName(const std::exception& error);
-const void* ErrorAddress(const std::exception& error);
 
 // "Exception <class> in module <module> at <address>.", the message, each
 // followed by a line break, as the box shows them.
