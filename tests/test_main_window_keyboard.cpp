@@ -173,16 +173,25 @@ private slots:
     }
 
     void tabSequence_data() {
-        QTest::addColumn<bool>("cylinder");
+        QTest::addColumn<QString>("shapeChoice");
         QTest::addColumn<QStringList>("sequence");
-        QTest::newRow("ball") << false << BallTabSequence;
-        QTest::newRow("cylinder") << true << CylinderTabSequence();
+        QTest::newRow("ball") << "" << BallTabSequence;
+        QTest::newRow("cylinder by the mouse") << "click" << CylinderTabSequence();
+        QTest::newRow("cylinder by the arrow keys") << "arrow" << CylinderTabSequence();
+        QTest::newRow("cylinder and back to the ball by the arrow keys")
+            << "arrow twice" << BallTabSequence;
     }
     void tabSequence() {
-        QFETCH(bool, cylinder);
+        QFETCH(QString, shapeChoice);
         QFETCH(QStringList, sequence);
-        if (cylinder)
+        if (shapeChoice == "click")
             fixture_.Click("rbCyl");
+        if (shapeChoice.startsWith("arrow")) {
+            fixture_.Control("rbBall")->setFocus(Qt::TabFocusReason);
+            Press(Qt::Key_Down);
+            if (shapeChoice == "arrow twice")
+                Press(Qt::Key_Up);
+        }
         fixture_.Button("bCalc")->setFocus(Qt::TabFocusReason);
 
         QStringList forward = {FocusName()};

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QResource>
 #include <QScreen>
@@ -13,6 +12,7 @@
 #include "common/window_definition.h"
 #include "ui/monitor_placement.h"
 #include "ui/window_accessibility.h"
+#include "ui/window_keyboard.h"
 #include "ui/window_placement.h"
 #include "ui/window_style.h"
 #include "ui/x11_window_hints.h"
@@ -66,10 +66,6 @@ QList<QRect> MonitorRects() {
     return monitors;
 }
 
-bool IsEnterKey(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
 } // namespace
 
 TfInfo::TfInfo(QWidget* owner)
@@ -88,8 +84,7 @@ TfInfo::TfInfo(QWidget* owner)
     LoadPictures();
 
     // The close button is the window's only focus stop, and the active button.
-    ui_->BitBtn1->setDefault(true);
-    ui_->BitBtn1->installEventFilter(this);
+    new WindowKeyboard(this, forms::InfoWindowDefinition);
     ui_->BitBtn1->setFocus();
 }
 
@@ -169,19 +164,6 @@ void TfInfo::closeEvent(QCloseEvent* event) {
     QWidget* owner = owner_->window();
     if (owner->isVisible() && owner->isEnabled())
         owner->activateWindow();
-}
-
-bool TfInfo::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->BitBtn1 && event->type() == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (IsEnterKey(key)) {
-            // Shift, Ctrl or Alt with Enter clicks nothing.
-            if (!(key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
-                ui_->BitBtn1->click();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace tarsilo

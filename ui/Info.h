@@ -34,7 +34,6 @@ protected:
     // The window has no task entry of its own: the program's is the main
     // window's.
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void LoadPictures();

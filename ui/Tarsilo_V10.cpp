@@ -82,7 +82,7 @@ TfTarsilo_main::TfTarsilo_main(QWidget* parent)
     fields_.SetAnnouncer(new StatusAnnouncer(ui_->eReady));
     ScaleToScreen();
     FitLabelsToCaptions();
-    keyboard_ = new WindowKeyboard(this, ui_->bCalc);
+    keyboard_ = new WindowKeyboard(this, forms::MainWindowDefinition);
     ui_->bCalc->setFocus(Qt::OtherFocusReason);
     // Bound after the window definition has selected the ball, so that
     // loading runs no shape command.

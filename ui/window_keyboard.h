@@ -1,14 +1,15 @@
 #pragma once
-// The dialog keys of a window without a dialog manager of its own.
-//
-// Enter without Shift, Ctrl and Alt clicks the active button: the focused push
-// button, else the default button; the active button carries the default
-// frame. Modified Enter and Esc do nothing. On push buttons and radio buttons
-// the arrow keys move the focus to the previous or next focusable sibling in
-// tab order, wrapping around; a radio button reached that way is selected.
+// The dialog keys of a window without a dialog manager of its own, as the
+// shared key rules decide them (common/window_keys.h): Enter clicks the
+// active button, which carries the default frame; Tab follows the window
+// definition's tab sequence; the arrow keys move among the controls of a
+// group box, selecting a radio button they reach.
 
 #include <QObject>
 #include <QPointer>
+#include <vector>
+
+#include "common/window_definition.h"
 
 class QKeyEvent;
 class QPushButton;
@@ -19,8 +20,8 @@ namespace tarsilo {
 class WindowKeyboard : public QObject {
     Q_OBJECT
 public:
-    // Watches every control that exists in the window at this point.
-    WindowKeyboard(QWidget* window, QPushButton* defaultButton);
+    // Watches every control of the definition, which must exist by now.
+    WindowKeyboard(QWidget* window, const forms::WindowDefinition& definition);
 
     QPushButton* ActiveButton() const;
 
@@ -30,10 +31,14 @@ protected:
 private:
     bool HandleKey(QWidget* receiver, const QKeyEvent& key);
     void ShowDefaultFrameOn(QPushButton* active);
-    void FocusSibling(QWidget* from, bool forward);
+    int IndexOf(const QWidget* control) const;
+    bool CanTakeFocus(int index) const;
+    bool IsChecked(int index) const;
+    void FocusControl(int index, bool forward);
 
     QWidget* window_;
-    QPointer<QPushButton> defaultButton_;
+    const forms::WindowDefinition& definition_;
+    std::vector<QPointer<QWidget>> controls_; // by index in the definition
 };
 
 } // namespace tarsilo

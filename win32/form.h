@@ -76,7 +76,9 @@ public:
     // selected.
     void FocusControl(int index, bool byKeyboard);
     bool CanTakeFocus(int index) const;
-    bool IsTabStop(int index) const;
+    // The tab stop Tab or Shift+Tab reaches from `from` (-1: from outside the
+    // tab sequence); -1 when there is none.
+    int TabStopFrom(int from, bool forward) const;
 
     // The form a window belongs to: the form's own window or one of its
     // controls. Null for any other window.

@@ -4,43 +4,27 @@
 
 #include "win32/form.h"
 
-#include <algorithm>
+#include "common/window_keys.h"
 
 namespace tarsilo::win32 {
 
 using forms::ControlDefinition;
 using forms::ControlKind;
 
-namespace {
-
-bool IsPushButton(ControlKind kind) {
-    return kind == ControlKind::Button || kind == ControlKind::CloseButton;
-}
-
-bool TakesFocus(ControlKind kind) {
-    return kind == ControlKind::Edit || IsPushButton(kind) || kind == ControlKind::RadioButton;
-}
-
-} // namespace
-
 bool Form::CanTakeFocus(int index) const {
     const HWND control = controls_[index];
-    return TakesFocus(KindOf(index)) && (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0 &&
-           IsWindowEnabled(control);
+    return forms::TakesFocus(KindOf(index)) &&
+           (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0 && IsWindowEnabled(control);
 }
 
-bool Form::IsTabStop(int index) const {
-    return CanTakeFocus(index) && (KindOf(index) != ControlKind::RadioButton || IsChecked(index));
+int Form::TabStopFrom(int from, bool forward) const {
+    return forms::TabStopTarget(
+        definition_, from, forward, [this](int index) { return CanTakeFocus(index); },
+        [this](int index) { return IsChecked(index); });
 }
 
 int Form::ActiveButton() const {
-    if (lastFocus_ >= 0 && IsPushButton(KindOf(lastFocus_)))
-        return lastFocus_;
-    for (std::size_t i = 0; i < definition_.controls.size(); ++i) {
-        if (definition_.controls[i].isDefault)
-            return static_cast<int>(i);
-    }
-    return -1;
+    return forms::ActiveButton(definition_, lastFocus_);
 }
 
 void Form::ClickActiveButton() {
@@ -60,36 +44,16 @@ void Form::FocusControl(int index, bool byKeyboard) {
 }
 
 void Form::FocusNextTabStop(bool forward) {
-    const std::span<const int> sequence = forms::TabSequence(definition_);
-    const int count = static_cast<int>(sequence.size());
-    if (count == 0)
-        return;
-    const auto here = std::find(sequence.begin(), sequence.end(), IndexOfControl(GetFocus()));
-    // From outside the sequence, forward starts at its first control.
-    const int start = here != sequence.end() ? static_cast<int>(here - sequence.begin())
-                                             : (forward ? count - 1 : 0);
-    for (int step = 1; step <= count; ++step) {
-        const int position = ((start + (forward ? step : -step)) % count + count) % count;
-        if (IsTabStop(sequence[position])) {
-            FocusControl(sequence[position], true);
-            return;
-        }
-    }
+    const int target = TabStopFrom(IndexOfControl(GetFocus()), forward);
+    if (target >= 0)
+        FocusControl(target, true);
 }
 
 void Form::FocusSibling(int index, bool forward) {
-    std::vector<int> siblings;
-    for (const int candidate : forms::TabSequence(definition_)) {
-        if (definition_.controls[candidate].parent == definition_.controls[index].parent &&
-            (candidate == index || CanTakeFocus(candidate)))
-            siblings.push_back(candidate);
-    }
-    const int count = static_cast<int>(siblings.size());
-    const auto here = std::find(siblings.begin(), siblings.end(), index);
-    if (count < 2 || here == siblings.end())
+    const int target = forms::SiblingTarget(definition_, index, forward,
+                                            [this](int index) { return CanTakeFocus(index); });
+    if (target < 0)
         return;
-    const int target =
-        siblings[(static_cast<int>(here - siblings.begin()) + (forward ? 1 : count - 1)) % count];
     FocusControl(target, true);
     // As the arrow keys do among radio buttons: the one reached is selected.
     if (KindOf(target) == ControlKind::RadioButton && SelectRadio(target))
@@ -142,12 +106,10 @@ void Form::RestoreFocus() {
         FocusControl(lastFocus_, false);
         return;
     }
-    for (const int index : forms::TabSequence(definition_)) {
-        if (IsTabStop(index)) {
-            FocusControl(index, false);
-            return;
-        }
-    }
+    // Else the first tab stop.
+    const int first = TabStopFrom(-1, true);
+    if (first >= 0)
+        FocusControl(first, false);
 }
 
 } // namespace tarsilo::win32

@@ -12,7 +12,10 @@ namespace tarsilo::win32 {
 
 std::span<const unsigned char> ResourceBytes(std::string_view name) {
     const HMODULE module = GetModuleHandleW(nullptr);
-    const std::wstring wide = WideFromUtf8(name);
+    // As program_resources.rc names them.
+    std::wstring wide = WideFromUtf8(name);
+    for (wchar_t& c : wide)
+        c = c == L'.' || c == L'@' ? L'_' : (c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c);
     const HRSRC found = FindResourceW(module, wide.c_str(), MAKEINTRESOURCEW(10)); // RCDATA
     const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;

@@ -1,5 +1,6 @@
 #include "win32/window_keyboard.h"
 
+#include "common/window_keys.h"
 #include "win32/form.h"
 
 namespace tarsilo::win32 {
@@ -10,9 +11,25 @@ bool IsDown(int key) {
     return GetKeyState(key) < 0;
 }
 
-bool MovesAmongSiblings(forms::ControlKind kind) {
-    return kind == forms::ControlKind::Button || kind == forms::ControlKind::CloseButton ||
-           kind == forms::ControlKind::RadioButton;
+forms::Key KeyOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+    case VK_RETURN:
+        return forms::Key::Enter;
+    case VK_ESCAPE:
+        return forms::Key::Escape;
+    case VK_TAB:
+        return forms::Key::Tab;
+    case VK_LEFT:
+        return forms::Key::Left;
+    case VK_UP:
+        return forms::Key::Up;
+    case VK_RIGHT:
+        return forms::Key::Right;
+    case VK_DOWN:
+        return forms::Key::Down;
+    default:
+        return forms::Key::Other;
+    }
 }
 
 } // namespace
@@ -23,33 +40,30 @@ bool HandleDialogKey(const MSG& message) {
     Form* form = Form::Of(message.hwnd);
     if (!form)
         return false;
-    const bool alt = message.message == WM_SYSKEYDOWN;
-    switch (message.wParam) {
-    case VK_RETURN:
-        if (!alt && !IsDown(VK_SHIFT) && !IsDown(VK_CONTROL))
-            form->ClickActiveButton();
-        return true;
-    case VK_ESCAPE:
-        return true; // no cancel button
-    case VK_TAB:
-        if (alt)
-            return false; // the system's window switching
-        if (!IsDown(VK_CONTROL))
-            form->FocusNextTabStop(!IsDown(VK_SHIFT));
-        return true;
-    case VK_LEFT:
-    case VK_UP:
-    case VK_RIGHT:
-    case VK_DOWN: {
-        const int focused = form->IndexOfControl(GetFocus());
-        if (alt || focused < 0 || !MovesAmongSiblings(form->KindOf(focused)))
-            return false;
-        form->FocusSibling(focused, message.wParam == VK_RIGHT || message.wParam == VK_DOWN);
-        return true;
-    }
-    default:
+    // Alt turns a key press into WM_SYSKEYDOWN.
+    const forms::KeyModifiers modifiers{IsDown(VK_SHIFT), IsDown(VK_CONTROL),
+                                        message.message == WM_SYSKEYDOWN};
+    const int focused = form->IndexOfControl(GetFocus());
+    const forms::KeyAction action =
+        forms::DecideKey(KeyOf(message.wParam), modifiers, form->Definition(), focused);
+    switch (action) {
+    case forms::KeyAction::PassOn:
         return false;
+    case forms::KeyAction::Swallow:
+        return true;
+    case forms::KeyAction::ClickActiveButton:
+        form->ClickActiveButton();
+        return true;
+    case forms::KeyAction::NextTabStop:
+    case forms::KeyAction::PreviousTabStop:
+        form->FocusNextTabStop(action == forms::KeyAction::NextTabStop);
+        return true;
+    case forms::KeyAction::NextSibling:
+    case forms::KeyAction::PreviousSibling:
+        form->FocusSibling(focused, action == forms::KeyAction::NextSibling);
+        return true;
     }
+    return false;
 }
 
 void DispatchProgramMessage(const MSG& message) {

@@ -1,7 +1,8 @@
 // The rules both front ends share, built for each platform (natively with the
 // Linux tests, under Wine with the Windows ones): the application title from
-// a path, the error boxes' texts on UTF-16 and how they name an error, window
-// placement on the monitors, the design metrics and their scaling.
+// a path, the error boxes' texts on UTF-16 and how they name an error, the
+// dialog keys, window placement on the monitors, the design metrics and their
+// scaling.
 
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest/doctest.h>
@@ -19,6 +20,8 @@
 #include "common/layout_scale.h"
 #include "common/monitor_geometry.h"
 #include "common/picture_scale.h"
+#include "common/window_definition.h"
+#include "common/window_keys.h"
 
 using namespace tarsilo;
 
@@ -168,6 +171,100 @@ TEST_CASE("the Application Error box names an error by its class") {
             CHECK(ErrorClassName(error) == row.className);
             CHECK((ErrorAddress(error) != nullptr) == row.hasAddress);
         }
+    }
+}
+
+TEST_CASE("the dialog keys") {
+    using forms::Key;
+    using forms::KeyAction;
+    const forms::WindowDefinition& main = forms::MainWindowDefinition;
+    const auto index = [&main](const char* name) { return name ? forms::IndexOf(main, name) : -1; };
+    const auto name = [&main](int at) { return at < 0 ? std::string() : main.controls[at].name; };
+
+    struct KeyRow {
+        Key key;
+        forms::KeyModifiers modifiers;
+        const char* focused; // null: none of the window's controls
+        KeyAction action;
+    };
+    const KeyRow keys[] = {
+        {Key::Enter, {}, "ev0", KeyAction::ClickActiveButton},
+        {Key::Enter, {.shift = true}, "bCalc", KeyAction::Swallow},
+        {Key::Enter, {.control = true}, "bCalc", KeyAction::Swallow},
+        {Key::Enter, {.alt = true}, "bCalc", KeyAction::Swallow},
+        {Key::Escape, {}, "ev0", KeyAction::Swallow},
+        {Key::Tab, {}, "ev0", KeyAction::NextTabStop},
+        {Key::Tab, {.shift = true}, "ev0", KeyAction::PreviousTabStop},
+        {Key::Tab, {.control = true}, "ev0", KeyAction::Swallow},
+        {Key::Tab, {.alt = true}, "ev0", KeyAction::PassOn},
+        {Key::Left, {}, "ev0", KeyAction::PassOn},
+        {Key::Right, {}, "bCalc", KeyAction::NextSibling},
+        {Key::Down, {}, "rbBall", KeyAction::NextSibling},
+        {Key::Up, {}, "bbClose", KeyAction::PreviousSibling},
+        {Key::Left, {}, "rbCyl", KeyAction::PreviousSibling},
+        {Key::Down, {.alt = true}, "bCalc", KeyAction::PassOn},
+        {Key::Left, {}, nullptr, KeyAction::PassOn},
+        {Key::Other, {}, "bCalc", KeyAction::PassOn},
+    };
+    for (const KeyRow& row : keys) {
+        CAPTURE(static_cast<int>(row.key));
+        CAPTURE(name(index(row.focused)));
+        CHECK(forms::DecideKey(row.key, row.modifiers, main, index(row.focused)) == row.action);
+    }
+
+    struct ButtonRow {
+        const forms::WindowDefinition* window;
+        const char* focused;
+        const char* active;
+    };
+    const ButtonRow buttons[] = {
+        {&main, "bClear", "bClear"},
+        {&main, "bbClose", "bbClose"},
+        {&main, "ev0", "bCalc"},
+        {&main, nullptr, "bCalc"},
+        {&forms::InfoWindowDefinition, nullptr, "BitBtn1"},
+    };
+    for (const ButtonRow& row : buttons) {
+        CAPTURE(row.focused ? row.focused : "none");
+        const int focused = row.focused ? forms::IndexOf(*row.window, row.focused) : -1;
+        const int active = forms::ActiveButton(*row.window, focused);
+        REQUIRE(active >= 0);
+        CHECK(std::string(row.window->controls[active].name) == row.active);
+    }
+
+    // Where the focus moves for either shape: the length edit shows for the
+    // cylinder only, and of the shape selectors only the chosen one is a tab
+    // stop.
+    struct MoveRow {
+        bool cylinder;
+        bool arrow; // else Tab
+        const char* from;
+        bool forward;
+        const char* to;
+    };
+    const MoveRow moves[] = {
+        {false, false, "bbClose", true, "rbBall"}, {true, false, "bbClose", true, "rbCyl"},
+        {true, false, "ev0", false, "rbCyl"},      {false, false, "eD", true, "eCb"},
+        {true, false, "eD", true, "eL"},           {true, false, "eCb", false, "eL"},
+        {false, false, "eReady", true, "bCalc"},   {false, false, "bCalc", false, "eReady"},
+        {false, false, nullptr, true, "bCalc"},    {false, false, nullptr, false, "eReady"},
+        {false, true, "bCalc", true, "bClear"},    {false, true, "bCalc", false, "eReady"},
+        {false, true, "bbClose", true, "eReady"},  {false, true, "rbBall", true, "rbCyl"},
+        {false, true, "rbBall", false, "rbCyl"},   {true, true, "rbCyl", true, "rbBall"},
+    };
+    for (const MoveRow& row : moves) {
+        CAPTURE(row.cylinder);
+        CAPTURE(row.from ? row.from : "none");
+        CAPTURE(row.forward);
+        const auto canTakeFocus = [&](int at) { return name(at) != "eL" || row.cylinder; };
+        const auto isChecked = [&](int at) {
+            return name(at) == (row.cylinder ? "rbCyl" : "rbBall");
+        };
+        const int target =
+            row.arrow
+                ? forms::SiblingTarget(main, index(row.from), row.forward, canTakeFocus)
+                : forms::TabStopTarget(main, index(row.from), row.forward, canTakeFocus, isChecked);
+        CHECK(name(target) == row.to);
     }
 }
 
