@@ -37,18 +37,16 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Adopt(QWidget* form, std::function<void()> forgetReference) {
-    forms_.push_back({form, std::move(forgetReference)});
-    if (!mainForm_) {
-        mainForm_ = form;
+    forms_.Adopt(form, std::move(forgetReference));
+    if (forms_.Main() == form)
         form->installEventFilter(this);
-    }
 }
 
 void TApplication::Run() {
     running_ = true;
     terminated_ = false;
-    if (mainForm_)
-        mainForm_->show();
+    if (QWidget* main = forms_.Main())
+        main->show();
     while (!terminated_)
         exec();
     running_ = false;
@@ -59,16 +57,8 @@ void TApplication::Terminate() {
 }
 
 void TApplication::Shutdown() noexcept {
-    for (const OwnedForm& owned : forms_) {
-        if (owned.form)
-            owned.form->hide();
-    }
-    for (auto owned = forms_.rbegin(); owned != forms_.rend(); ++owned) {
-        delete owned->form.data();
-        owned->forgetReference();
-    }
-    forms_.clear();
-    mainForm_ = nullptr;
+    forms_.Shutdown([](QWidget& form) { form.hide(); },
+                    [](QPointer<QWidget>& form) { delete form.data(); });
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
@@ -100,9 +90,10 @@ bool TApplication::event(QEvent* event) {
 bool TApplication::eventFilter(QObject* watched, QEvent* event) {
     // The main window closes like any other (it hides); the program then ends
     // once the close has been handled.
-    if (watched == mainForm_ && event->type() == QEvent::Close)
+    const bool main = watched && watched == forms_.Main();
+    if (main && event->type() == QEvent::Close)
         Terminate();
-    if (watched == mainForm_ && event->type() == QEvent::WindowStateChange)
+    if (main && event->type() == QEvent::WindowStateChange)
         FollowMainWindowState();
     return QApplication::eventFilter(watched, event);
 }
@@ -113,24 +104,22 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event) {
 // and a window manager may refuse to minimise a window that offers no minimise
 // button. What was not on screen (hidden or minimised on its own) stays so.
 void TApplication::FollowMainWindowState() {
-    if (mainForm_->isMinimized()) {
-        for (const OwnedForm& owned : forms_) {
-            if (owned.form && owned.form != mainForm_ && owned.form->isVisible() &&
-                !owned.form->isMinimized()) {
-                hiddenWithMain_.emplace_back(owned.form);
-                owned.form->hide();
-            }
-        }
+    QWidget* main = forms_.Main();
+    if (main->isMinimized()) {
+        forms_.HideWithMinimise(
+            [main](QWidget& form) {
+                return &form != main && form.isVisible() && !form.isMinimized();
+            },
+            [](QWidget& form) { form.hide(); });
         return;
     }
-    for (const QPointer<QWidget>& form : hiddenWithMain_) {
-        if (form && !form->isVisible())
-            form->show();
-    }
-    hiddenWithMain_.clear();
+    forms_.ShowAfterRestore([](QWidget& form) {
+        if (!form.isVisible())
+            form.show();
+    });
     // A modal dialog that went away with the main window comes back with it:
     // the program must never be blocked with nothing on the screen.
-    if (QWidget* modal = activeModalWidget(); modal && modal != mainForm_) {
+    if (QWidget* modal = activeModalWidget(); modal && modal != main) {
         if (modal->isMinimized())
             modal->showNormal();
         modal->raise();

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "calc/fpu_mode.h"
+#include "common/owned_windows.h"
 #include "ui/frame_extents.h"
 
 namespace tarsilo {
@@ -23,7 +24,7 @@ public:
     ~TApplication() override;
 
     const QString& Title() const { return title_; }
-    QWidget* MainForm() const { return mainForm_; }
+    QWidget* MainForm() const { return forms_.Main(); }
     bool Terminated() const { return terminated_; }
     bool Running() const { return running_; }
 
@@ -54,17 +55,8 @@ private:
     void Adopt(QWidget* form, std::function<void()> forgetReference);
     void FollowMainWindowState();
 
-    struct OwnedForm {
-        QPointer<QWidget> form;
-        std::function<void()> forgetReference;
-    };
-
     QString title_;
-    QPointer<QWidget> mainForm_;
-    std::vector<OwnedForm> forms_;
-    // The windows hidden when the main window was minimised, shown again when
-    // it is restored.
-    std::vector<QPointer<QWidget>> hiddenWithMain_;
+    OwnedWindows<QWidget, QPointer<QWidget>> forms_;
     bool terminated_ = false;
     bool running_ = false;
 };
@@ -72,8 +64,8 @@ private:
 template <class Form> Form* TApplication::CreateForm(Form*& reference) {
     // The windowing system must not leave the floating-point mode changed.
     const ScopedFpuMode keepMode(ReadFpuControlWord());
-    const bool isMain = mainForm_.isNull();
-    auto* form = new Form(isMain ? nullptr : mainForm_.data());
+    const bool isMain = !forms_.Main();
+    auto* form = new Form(isMain ? nullptr : forms_.Main());
     reference = form;
     Adopt(form, [&reference] { reference = nullptr; });
     if (isMain) {

@@ -1,14 +1,15 @@
 // The rules both front ends share, built for each platform (natively with the
 // Linux tests, under Wine with the Windows ones): the application title from
 // a path, the error boxes' texts on UTF-16 and how they name an error, the
-// dialog keys, window placement on the monitors, the design metrics and their
-// scaling.
+// dialog keys, the windows' ownership and shutdown order, window placement on the monitors, the
+// design metrics and their scaling.
 
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest/doctest.h>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -19,6 +20,7 @@
 #include "common/error_texts.h"
 #include "common/layout_scale.h"
 #include "common/monitor_geometry.h"
+#include "common/owned_windows.h"
 #include "common/picture_scale.h"
 #include "common/window_definition.h"
 #include "common/window_keys.h"
@@ -265,6 +267,61 @@ TEST_CASE("the dialog keys") {
                 ? forms::SiblingTarget(main, index(row.from), row.forward, canTakeFocus)
                 : forms::TabStopTarget(main, index(row.from), row.forward, canTakeFocus, isChecked);
         CHECK(name(target) == row.to);
+    }
+}
+
+TEST_CASE("the windows the application owns") {
+    struct Window {
+        std::string name;
+        bool shown = true;
+    };
+    std::vector<std::string> journal;
+    Window* mainReference = nullptr;
+    OwnedWindows<Window, std::unique_ptr<Window>> windows;
+    for (const char* name : {"main", "info", "third"}) {
+        auto window = std::make_unique<Window>(Window{name});
+        if (windows.Main() == nullptr)
+            mainReference = window.get();
+        windows.Adopt(std::move(window), [&journal, name, &mainReference] {
+            journal.push_back(std::string("forget ") + name);
+            if (std::string(name) == "main")
+                mainReference = nullptr;
+        });
+    }
+    REQUIRE(windows.Main() == mainReference);
+    const auto hide = [&journal](Window& window) {
+        journal.push_back("hide " + window.name);
+        window.shown = false;
+    };
+    const auto show = [&journal](Window& window) {
+        journal.push_back("show " + window.name);
+        window.shown = true;
+    };
+
+    SUBCASE("minimised and restored: only what was on screen goes and comes back") {
+        journal.clear();
+        // The third window is off the screen already; the main one minimises
+        // by itself here.
+        const auto goes = [&](Window& window) {
+            return &window != windows.Main() && window.shown && window.name != "third";
+        };
+        windows.HideWithMinimise(goes, hide);
+        windows.HideWithMinimise(goes, hide); // a second notice hides nothing more
+        windows.ShowAfterRestore(show);
+        windows.ShowAfterRestore(show); // nor does a second restore show anything
+        CHECK(journal == std::vector<std::string>{"hide info", "show info"});
+    }
+    SUBCASE("shutdown: all hidden first, then destroyed newest first") {
+        journal.clear();
+        windows.Shutdown(hide, [&journal](std::unique_ptr<Window>& window) {
+            journal.push_back("destroy " + window->name);
+            window.reset();
+        });
+        CHECK(journal == std::vector<std::string>{"hide main", "hide info", "hide third",
+                                                  "destroy third", "forget third", "destroy info",
+                                                  "forget info", "destroy main", "forget main"});
+        CHECK(windows.Main() == nullptr);
+        CHECK(mainReference == nullptr);
     }
 }
 

@@ -45,12 +45,10 @@ TApplication::~TApplication() {
 
 void TApplication::Adopt(std::unique_ptr<Form> form, std::function<void()> forgetReference) {
     Form* adopted = form.get();
-    forms_.push_back({std::move(form), std::move(forgetReference)});
-    if (!mainForm_) {
-        mainForm_ = adopted;
-        // The main window closes by ending the program: nothing can refuse.
+    forms_.Adopt(std::move(form), std::move(forgetReference));
+    // The main window closes by ending the program: nothing can refuse.
+    if (forms_.Main() == adopted)
         adopted->SetCloseAction([this] { Terminate(); });
-    }
 }
 
 void TApplication::Run() {
@@ -59,7 +57,7 @@ void TApplication::Run() {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     GetStartupInfoW(&startup);
-    if (mainForm_)
+    if (forms_.Main())
         ShowMainForm((startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow
                                                               : SW_SHOWNORMAL);
     MSG message{};
@@ -91,12 +89,12 @@ void TApplication::HandleMessage(const MSG& message) {
 void TApplication::ShowMainForm(int launcherRequest) {
     if (launcherRequest == SW_SHOWMINNOACTIVE) {
         minimised_ = true;
-        hiddenWhileMinimised_ = {mainForm_};
+        forms_.ShowAfterRestoreOnly(*forms_.Main());
         ShowWindow(handle_, SW_SHOWMINNOACTIVE);
         return;
     }
     ShowWindow(handle_, SW_SHOWNOACTIVATE);
-    const HWND main = mainForm_->Handle();
+    const HWND main = forms_.Main()->Handle();
     ShowWindow(main, SW_SHOW);
     // Windows may give a process's first showing the launcher's request
     // instead of the one asked for; a window of fixed size is not maximised.
@@ -110,20 +108,14 @@ void TApplication::Terminate() {
 }
 
 void TApplication::Shutdown() noexcept {
-    for (const OwnedForm& owned : forms_) {
-        if (owned.form && owned.form->Handle())
-            ShowWindow(owned.form->Handle(), SW_HIDE);
-    }
     if (handle_)
         ShowWindow(handle_, SW_HIDE);
-    hiddenWhileMinimised_.clear();
-    mainForm_ = nullptr;
-    while (!forms_.empty()) {
-        OwnedForm owned = std::move(forms_.back());
-        forms_.pop_back();
-        owned.form.reset();
-        owned.forgetReference();
-    }
+    forms_.Shutdown(
+        [](Form& form) {
+            if (form.Handle())
+                ShowWindow(form.Handle(), SW_HIDE);
+        },
+        [](std::unique_ptr<Form>& form) { form.reset(); });
 }
 
 // The program went to the task bar: its windows go with it.
@@ -131,22 +123,15 @@ void TApplication::FormsMinimised() {
     if (minimised_)
         return;
     minimised_ = true;
-    hiddenWhileMinimised_.clear();
-    for (const OwnedForm& owned : forms_) {
-        if (IsWindowVisible(owned.form->Handle())) {
-            hiddenWhileMinimised_.push_back(owned.form.get());
-            ShowWindow(owned.form->Handle(), SW_HIDE);
-        }
-    }
+    forms_.HideWithMinimise([](Form& form) { return IsWindowVisible(form.Handle()) != 0; },
+                            [](Form& form) { ShowWindow(form.Handle(), SW_HIDE); });
 }
 
 void TApplication::FormsRestored() {
     if (!minimised_)
         return;
     minimised_ = false;
-    for (Form* form : hiddenWhileMinimised_)
-        ShowWindow(form->Handle(), SW_SHOWNA);
-    hiddenWhileMinimised_.clear();
+    forms_.ShowAfterRestore([](Form& form) { ShowWindow(form.Handle(), SW_SHOWNA); });
     ActivateLastForm();
 }
 
@@ -154,7 +139,8 @@ void TApplication::FormsRestored() {
 // that was active last takes the activation.
 void TApplication::ActivateLastForm() {
     const HWND last = GetLastActivePopup(handle_);
-    const HWND target = last && last != handle_ ? last : mainForm_ ? mainForm_->Handle() : nullptr;
+    const Form* main = forms_.Main();
+    const HWND target = last && last != handle_ ? last : main ? main->Handle() : nullptr;
     if (target && IsWindowVisible(target) && IsWindowEnabled(target)) {
         SetForegroundWindow(target);
         SetActiveWindow(target);
@@ -187,8 +173,8 @@ LRESULT TApplication::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     case WM_CLOSE:
         // Close on the task-bar entry closes the main window.
-        if (mainForm_)
-            SendMessageW(mainForm_->Handle(), WM_CLOSE, 0, 0);
+        if (const Form* main = forms_.Main())
+            SendMessageW(main->Handle(), WM_CLOSE, 0, 0);
         else
             Terminate();
         return 0;

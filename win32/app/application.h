@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/owned_windows.h"
 #include "win32/form.h"
 
 namespace tarsilo::win32 {
@@ -26,7 +27,7 @@ public:
 
     const std::wstring& Title() const { return title_; }
     HWND Handle() const { return handle_; }
-    Form* MainForm() const { return mainForm_; }
+    Form* MainForm() const { return forms_.Main(); }
     bool Terminated() const { return terminated_; }
     bool Running() const { return running_; }
 
@@ -57,18 +58,10 @@ private:
     void ActivateLastForm();
     void RereadRegionalSettings();
 
-    struct OwnedForm {
-        std::unique_ptr<Form> form;
-        std::function<void()> forgetReference;
-    };
-
     std::wstring title_;
     HWND handle_ = nullptr;
     UINT taskbarCreated_ = 0;
-    Form* mainForm_ = nullptr;
-    std::vector<OwnedForm> forms_;
-    // The windows hidden while the program is minimised, shown on restore.
-    std::vector<Form*> hiddenWhileMinimised_;
+    OwnedWindows<Form, std::unique_ptr<Form>> forms_;
     bool minimised_ = false;
     bool terminated_ = false;
     bool running_ = false;
