@@ -19,8 +19,10 @@ using namespace x11;
 
 // Long enough for a busy window manager; it answers the request at once.
 constexpr int AnswerMilliseconds = 1000;
-// How long a window manager may take to answer a move of a managed window.
-constexpr int PlaceAnswerMilliseconds = 100;
+// Only against a window manager that never moves the window where it was
+// asked to: a busy one takes its time, and a short wait showed the window at
+// its first place on a loaded machine.
+constexpr int PlaceAnswerMilliseconds = 3000;
 
 std::optional<QMargins> ReadExtents(xcb_connection_t* connection, xcb_window_t window) {
     const QList<uint32_t> values = Values<uint32_t>(
@@ -113,14 +115,15 @@ private:
     bool delivered_ = false;
 };
 
-// Waits for the window manager's word on the window's place: a configure
-// notice, real or sent by the manager, for the window.
+// Waits until the window stands where it was placed: the window manager moves
+// a managed window in its own time and tells it with a configure notice (real
+// or sent by the manager), after which Qt knows the new place.
 class PlaceAnswerWatch : public QObject, public QAbstractNativeEventFilter {
 public:
     PlaceAnswerWatch(QWidget* window, std::function<void()> done)
-        : QObject(window), native_(NativeWindow(window)), done_(std::move(done)) {
+        : QObject(window), window_(window), native_(NativeWindow(window)),
+          wanted_(window->geometry().topLeft()), done_(std::move(done)) {
         QCoreApplication::instance()->installNativeEventFilter(this);
-        // A manager that stays silent does not keep the window waiting long.
         QTimer::singleShot(PlaceAnswerMilliseconds, this, &PlaceAnswerWatch::Deliver);
     }
 
@@ -131,11 +134,16 @@ public:
         if ((event->response_type & 0x7F) == XCB_CONFIGURE_NOTIFY &&
             reinterpret_cast<const xcb_configure_notify_event_t*>(event)->window == native_)
             // After Qt itself has seen the notice and learnt the new place.
-            QMetaObject::invokeMethod(this, &PlaceAnswerWatch::Deliver, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &PlaceAnswerWatch::DeliverWhenPlaced,
+                                      Qt::QueuedConnection);
         return false;
     }
 
 private:
+    void DeliverWhenPlaced() {
+        if (window_->geometry().topLeft() == wanted_)
+            Deliver();
+    }
     void Deliver() {
         if (delivered_)
             return;
@@ -144,7 +152,9 @@ private:
         deleteLater();
     }
 
+    QWidget* window_;
     xcb_window_t native_;
+    QPoint wanted_;
     std::function<void()> done_;
     bool delivered_ = false;
 };

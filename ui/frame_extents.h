@@ -32,10 +32,10 @@ std::optional<QMargins> KnownFrameExtents(const QWidget* window);
 // Never called after the window is destroyed.
 bool WhenFrameExtentsSet(QWidget* window, std::function<void(QMargins)> known);
 
-// Calls `done` once the X11 window manager has answered the last change of
-// this managed window's place (it tells the window where it now stands), or
-// after a short while if it does not; at once where there is no X11. Never
-// called after the window is destroyed.
+// Calls `done` once this managed window stands where it was last placed: the
+// X11 window manager has moved it and told it so. A manager that puts it
+// elsewhere keeps it waiting a few seconds at most. At once where there is no
+// X11; never after the window is destroyed.
 void WhenPlaceAnswered(QWidget* window, std::function<void()> done);
 
 } // namespace tarsilo

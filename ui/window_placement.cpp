@@ -13,9 +13,11 @@ namespace tarsilo {
 
 namespace {
 
-// How long a window may stay unseen while its window manager has not told its
-// frame.
-constexpr int FrameWaitMilliseconds = 500;
+// How long a window may stay unseen while a window manager that promises to
+// tell its frame has not: only against one that breaks the promise. A busy
+// manager takes its time, and a short wait showed the window at its first
+// place on a loaded machine, moving it a moment later.
+constexpr int FrameWaitMilliseconds = 5000;
 
 // Qt places a window that it has created by its client area.
 void PlaceClientArea(QWidget* window, QMargins frame, QPoint outerCorner) {
@@ -59,7 +61,7 @@ void PlaceByFrame(QWidget* window, std::function<QPoint(QMargins frame)> outerCo
     if (watched) {
         // The window manager shows the window before it tells the frame; until
         // the window stands in its place it is not seen (where the window
-        // manager composites), and it is seen after a moment in any case.
+        // manager composites).
         window->setWindowOpacity(0);
         QTimer::singleShot(FrameWaitMilliseconds, window, [guarded] {
             if (guarded)

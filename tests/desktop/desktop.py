@@ -359,7 +359,9 @@ class XWaylandDesktop(XDesktop):
             command += ["--"] + helper
         else:
             command.append(shlex.join(helper))
-        self.start(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # The compositor is the X server's window manager too.
+        self.window_manager = self.start(command, stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL)
         poll("the compositor's session", lambda: os.path.exists(session))
         with open(session) as variables:
             found = dict(line.rstrip("\n").split("=", 1) for line in variables if "=" in line)

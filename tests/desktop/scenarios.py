@@ -7,6 +7,7 @@ import shutil
 import signal
 import subprocess
 import tempfile
+import threading
 
 import pyatspi
 
@@ -69,8 +70,48 @@ def stacking_titles(desk):
     return [desk.title(w)[:21] for w in desk.stacking()]
 
 
+class BusyWindowManager:
+    """Lets the window manager run a quarter of the time, stopped 150 ms and
+    running 50 ms in turn, as on a machine busy with other work, until the
+    block ends."""
+
+    def __init__(self, desk):
+        self.pid = desk.window_manager.popen.pid
+        self.done = threading.Event()
+        self.thread = threading.Thread(target=self.starve)
+
+    def starve(self):
+        while not self.done.is_set():
+            os.kill(self.pid, signal.SIGSTOP)
+            self.done.wait(0.15)
+            os.kill(self.pid, signal.SIGCONT)
+            self.done.wait(0.05)
+
+    def __enter__(self):
+        self.thread.start()
+        return self
+
+    def __exit__(self, *exc):
+        self.done.set()
+        self.thread.join()
+        os.kill(self.pid, signal.SIGCONT)
+        return False
+
+
 def main_window_centred_and_fixed(desk, executable):
     program = desk.start_program(executable)
+    outer, seen = main_window_seen_until_centred(desk)
+    main_window_stands_fixed(desk, executable, program, outer, seen)
+
+
+def main_window_centred_with_a_busy_window_manager(desk, executable):
+    with BusyWindowManager(desk):
+        program = desk.start_program(executable)
+        outer, seen = main_window_seen_until_centred(desk)
+    main_window_stands_fixed(desk, executable, program, outer, seen)
+
+
+def main_window_seen_until_centred(desk):
     # Every place the main window is seen at: a window manager that tells the
     # frame only once it manages the window has it placed again, which must
     # happen before anyone can see it (the window is transparent till then).
@@ -84,6 +125,10 @@ def main_window_centred_and_fixed(desk, executable):
             seen.append(outer[:2])
         return outer if outer and centred(outer) else None
     outer = poll("the main window's outer frame centred on the screen", centred_by_frame)
+    return outer, seen
+
+
+def main_window_stands_fixed(desk, executable, program, outer, seen):
     _, main = start_main_window(desk, executable, program)
     log(f"outer frame {outer} on a {SCREEN[0]}x{SCREEN[1]} screen, frame extents (left, right, "
         f"top, bottom) {desk.frame_extents(main)}; places seen while mapped {seen}")
@@ -319,6 +364,7 @@ def toolkit_options_ignored(desk, executable):
 
 SCENARIOS = {
     "centred": main_window_centred_and_fixed,
+    "centred-busy-manager": main_window_centred_with_a_busy_window_manager,
     "stacking": reference_window_stacks_on_its_own,
     "task-entry": one_task_entry_and_minimising_together,
     "monitors": reference_window_follows_to_a_smaller_monitor,
