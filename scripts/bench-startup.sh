@@ -38,7 +38,7 @@ if [ -z "${TARSILO_BENCH_BUILD_DIR:-}" ]; then
   cmake --preset bench >/dev/null
 fi
 cmake --build "$build" --target Tarsilo10 bench_baseline bench_map_watcher >/dev/null
-program=$build/app/Tarsilo10
+program=$build/qt/app/Tarsilo10
 baseline=$build/bench/bench_baseline
 watcher=$build/bench/bench_map_watcher
 program_title="Tarsilo V1.0"

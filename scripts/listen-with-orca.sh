@@ -4,7 +4,7 @@
 # says is taken from its debug log), while keys go in as a user would press
 # them. Prints every utterance, in order.
 #
-# Usage: scripts/listen-with-orca.sh [Tarsilo10, default build/test/app/Tarsilo10]
+# Usage: scripts/listen-with-orca.sh [Tarsilo10, default build/test/qt/app/Tarsilo10]
 #
 # The keys: Tab from "Расчет" through the buttons into the first fields, Enter
 # (Calculate), Tab to "Инфо" and Enter, then Orca's flat review (the keypad
@@ -13,7 +13,7 @@
 # description included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program=$(realpath "${1:-build/test/app/Tarsilo10}")
+program=$(realpath "${1:-build/test/qt/app/Tarsilo10}")
 bash scripts/install-deps.sh screen-reader desktop
 
 work=$(mktemp -d)

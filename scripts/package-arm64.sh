@@ -19,7 +19,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/debian"
 printf 'Source: tarsilo\n\nPackage: tarsilo\nArchitecture: arm64\n' >"$work/debian/control"
-cp build/arm64/app/Tarsilo10 "$work/"
+cp build/arm64/qt/app/Tarsilo10 "$work/"
 libraries=$(cd "$work" && DEB_HOST_ARCH=arm64 DEB_HOST_GNU_TYPE=aarch64-linux-gnu \
   DEB_HOST_MULTIARCH=aarch64-linux-gnu dpkg-shlibdeps --admindir="$root/var/lib/tarsilo-dpkg" \
   -l"$root/lib/aarch64-linux-gnu" -l"$root/usr/lib/aarch64-linux-gnu" -O Tarsilo10 2>/dev/null |

@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/test}
 cmake --build "$build" --target Tarsilo10 >/dev/null
-executable=$(realpath "$build/app/Tarsilo10")
+executable=$(realpath "$build/qt/app/Tarsilo10")
 
 # The accessibility bindings belong to the system's Python; it leaves no
 # bytecode in the source tree.

@@ -14,8 +14,8 @@
 
 #include "calc/decimal_mark.h"
 #include "calc/program_records.h"
+#include "qt/Tarsilo_V10.h"
 #include "tests/gui_test_support.h"
-#include "ui/Tarsilo_V10.h"
 
 namespace tarsilo::test {
 

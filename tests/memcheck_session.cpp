@@ -18,12 +18,12 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "app/application.h"
-#include "app/program.h"
 #include "calc/decimal_mark.h"
-#include "ui/Info.h"
-#include "ui/Tarsilo_V10.h"
-#include "ui/picture_box.h"
+#include "qt/Info.h"
+#include "qt/Tarsilo_V10.h"
+#include "qt/app/application.h"
+#include "qt/app/program.h"
+#include "qt/picture_box.h"
 
 using namespace tarsilo;
 

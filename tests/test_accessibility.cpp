@@ -9,11 +9,11 @@
 
 #include "calc/inputs.h"
 #include "common/reference_pictures.h"
+#include "qt/Info.h"
+#include "qt/status_announcer.h"
 #include "tests/accessibility_table.h"
 #include "tests/gui_test_support.h"
 #include "tests/main_window_fixture.h"
-#include "ui/Info.h"
-#include "ui/status_announcer.h"
 
 using namespace tarsilo;
 using namespace tarsilo::test;

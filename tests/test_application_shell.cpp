@@ -11,19 +11,19 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/application.h"
-#include "app/application_error.h"
-#include "app/application_title.h"
-#include "app/platform_choice.h"
-#include "app/program.h"
 #include "calc/decimal_mark.h"
 #include "calc/errors.h"
 #include "calc/fpu_mode.h"
+#include "qt/Info.h"
+#include "qt/Tarsilo_V10.h"
+#include "qt/app/application.h"
+#include "qt/app/application_error.h"
+#include "qt/app/application_title.h"
+#include "qt/app/platform_choice.h"
+#include "qt/app/program.h"
+#include "qt/error_reporting.h"
+#include "qt/utf16_text.h"
 #include "tests/gui_test_support.h"
-#include "ui/Info.h"
-#include "ui/Tarsilo_V10.h"
-#include "ui/error_reporting.h"
-#include "ui/utf16_text.h"
 
 using namespace tarsilo;
 using namespace tarsilo::test;

@@ -9,9 +9,9 @@
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
+#include "qt/error_reporting.h"
+#include "qt/utf16_text.h"
 #include "tests/main_window_fixture.h"
-#include "ui/error_reporting.h"
-#include "ui/utf16_text.h"
 
 using namespace tarsilo;
 using namespace tarsilo::test;

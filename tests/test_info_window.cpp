@@ -15,10 +15,10 @@
 #include <QWindow>
 
 #include "jpeg_test_streams.h"
+#include "qt/Info.h"
+#include "qt/monitor_placement.h"
+#include "qt/picture_box.h"
 #include "tests/gui_test_support.h"
-#include "ui/Info.h"
-#include "ui/monitor_placement.h"
-#include "ui/picture_box.h"
 
 using tarsilo::JpegPicture;
 using tarsilo::PictureBox;

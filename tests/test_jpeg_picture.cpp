@@ -12,9 +12,9 @@
 #include <QTest>
 
 #include "jpeg_test_streams.h"
-#include "ui/jpeg_error.h"
-#include "ui/jpeg_picture.h"
-#include "ui/picture_box.h"
+#include "qt/jpeg_error.h"
+#include "qt/jpeg_picture.h"
+#include "qt/picture_box.h"
 
 using tarsilo::EJPEG;
 using tarsilo::JpegPicture;

@@ -9,9 +9,9 @@
 
 #include "calc/errors.h"
 #include "calc/fpu_mode.h"
+#include "qt/error_reporting.h"
+#include "qt/window_placement.h"
 #include "tests/main_window_fixture.h"
-#include "ui/error_reporting.h"
-#include "ui/window_placement.h"
 
 using namespace tarsilo;
 using namespace tarsilo::test;

@@ -32,18 +32,18 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/application.h"
-#include "app/program.h"
 #include "calc/decimal_mark.h"
 #include "calc/errors.h"
 #include "calc/fpu_mode.h"
 #include "calc/number_text.h"
 #include "calc/program_records.h"
+#include "qt/Info.h"
+#include "qt/Tarsilo_V10.h"
+#include "qt/app/application.h"
+#include "qt/app/program.h"
+#include "qt/error_reporting.h"
 #include "tests/gui_test_support.h"
 #include "tests/soak_texts.h"
-#include "ui/Info.h"
-#include "ui/Tarsilo_V10.h"
-#include "ui/error_reporting.h"
 
 using namespace tarsilo;
 using namespace tarsilo::test;

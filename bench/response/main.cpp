@@ -13,12 +13,12 @@
 #include <QProcess>
 #include <QStringList>
 
-#include "app/application.h"
-#include "app/program.h"
 #include "bench/response/measurements.h"
 #include "bench/response/sample_stats.h"
 #include "bench/response/window_session.h"
 #include "calc/decimal_mark.h"
+#include "qt/app/application.h"
+#include "qt/app/program.h"
 
 using namespace tarsilo::bench;
 

@@ -9,8 +9,8 @@
 #include <QWidget>
 
 #include "bench/response/paint_watch.h"
-#include "ui/Info.h"
-#include "ui/jpeg_picture.h"
+#include "qt/Info.h"
+#include "qt/jpeg_picture.h"
 
 namespace tarsilo::bench {
 

@@ -4,12 +4,12 @@
 
 #include <QPushButton>
 
-#include "app/application.h"
-#include "app/program.h"
 #include "bench/response/window_session.h"
-#include "ui/Info.h"
-#include "ui/Tarsilo_V10.h"
-#include "ui/picture_box.h"
+#include "qt/Info.h"
+#include "qt/Tarsilo_V10.h"
+#include "qt/app/application.h"
+#include "qt/app/program.h"
+#include "qt/picture_box.h"
 
 namespace tarsilo::bench {
 
