@@ -119,12 +119,17 @@ def main_window_seen_until_centred(desk):
 
     def centred_by_frame():
         window = desk.window_titled(MAIN_TITLE.pattern)
+        # Whether it can be seen is read before where it stands: the program
+        # only ever makes it visible, so a visible window stood there visible.
+        # Read the other way round, a window moved and made visible between
+        # the two reads was counted as seen at its old place.
+        visible = window and desk.property(window, "_NET_WM_WINDOW_OPACITY") != ["0"]
         outer = window and desk.mapped(window) and desk.outer_geometry(window)
-        if outer and outer[:2] not in seen and \
-                desk.property(window, "_NET_WM_WINDOW_OPACITY") != ["0"]:
+        if outer and visible and outer[:2] not in seen:
             seen.append(outer[:2])
-        return outer if outer and centred(outer) else None
-    outer = poll("the main window's outer frame centred on the screen", centred_by_frame)
+        return outer if outer and visible and centred(outer) else None
+    outer = poll("the main window's outer frame centred on the screen and visible",
+                 centred_by_frame)
     return outer, seen
 
 
