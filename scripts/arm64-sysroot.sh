@@ -22,6 +22,8 @@ cd "$(dirname "$0")/.."
 
 root=${1:-${TARSILO_ARM64_SYSROOT:-/var/cache/tarsilo/debian12-arm64-sysroot}}
 mirror=${TARSILO_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+# libmpfr-dev: only for the arm64 build of bench/mpfr_extended (preset
+# arm64-bench), which times MPFR against SoftFloat under qemu.
 packages=(
   libc6-dev libstdc++-12-dev
   qt6-base-dev libgl-dev libjpeg62-turbo-dev libxcb1-dev libfontconfig-dev
