@@ -13,7 +13,8 @@
 # source of libjpeg, the installer and the Wine tier); screen-reader (Orca, for
 # scripts/listen-with-orca.sh, installed only when named); bench (MPFR, for the
 # comparison of the software extended type's two backends in bench/mpfr_extended,
-# installed only when named: no tier runs it).
+# and Google Benchmark for bench/bench_calc; installed only when named: no tier
+# runs them).
 set -euo pipefail
 
 # The clang runtime (sanitizers, libFuzzer) is named after clang's version.
@@ -51,8 +52,8 @@ group_packages() {
   release) echo mmdebstrap debian-archive-keyring diffoscope-minimal git ;;
   # Only for scripts/listen-with-orca.sh; not among the default groups.
   screen-reader) echo orca speech-dispatcher xdotool openbox at-spi2-core dbus-x11 ;;
-  # Only for bench/mpfr_extended; not among the default groups.
-  bench) echo libmpfr-dev ;;
+  # Only for the benchmarks; not among the default groups.
+  bench) echo libmpfr-dev libbenchmark-dev ;;
   # The arm64 cross build, its system root and qemu-user to run it.
   arm64) echo g++-aarch64-linux-gnu qemu-user-static mmdebstrap debian-archive-keyring locales fontconfig \
     dpkg-dev xvfb xdotool ;;
