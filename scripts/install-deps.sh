@@ -35,7 +35,7 @@ group_packages() {
   package) echo dpkg-dev file binutils devscripts lintian "$(group_packages install)" ;;
   install) echo xvfb xauth x11-utils ;;
   suite)
-    echo ccache fonts-liberation2 fontconfig locales desktop-file-utils appstream dpkg-dev file \
+    echo ccache doctest-dev fonts-liberation2 fontconfig locales desktop-file-utils appstream dpkg-dev file \
       lintian man-db groff
     ;;
   desktop)
