@@ -4,7 +4,7 @@
 
 tarsilo_add_win32_test(test_shared_rules
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_shared_rules.cpp
-  LIBS tarsilo_common_rules)
+  LIBS tarsilo_common_rules tarsilo_forms)
 
 # libjpeg's own compressor makes the test streams.
 tarsilo_add_win32_test(test_picture_image

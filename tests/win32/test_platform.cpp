@@ -214,6 +214,13 @@ TEST_CASE("faults are raised as errors and leave the default mode") {
          "Floating point overflow"},
         {"a product that leaves the range", [=] { return checked::Product(largest, 0.5L, 4); },
          "EOverflow", "Floating point overflow"},
+        // A code the table does not know, in the system's own notation.
+        {"an unknown processor fault",
+         [] {
+             RaiseFault(static_cast<ProcessorFault>(0xC0000097));
+             return 0.0L;
+         },
+         "EExternal", "External exception C0000097"},
     };
     for (const Row& row : rows) {
         INFO(row.name);

@@ -1,6 +1,7 @@
 // The rules both front ends share, as built for Windows: the application
 // title from a Windows path, the error boxes' texts on UTF-16, window
-// placement on the monitors, the design metrics and their scaling.
+// placement on the monitors, the design metrics and their scaling, and the
+// composite captions' pieces (the table the Qt suite runs too).
 
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest/doctest.h>
@@ -9,10 +10,12 @@
 #include <string>
 
 #include "common/application_title.h"
+#include "common/composite_captions.h"
 #include "common/error_texts.h"
 #include "common/layout_scale.h"
 #include "common/monitor_geometry.h"
 #include "common/picture_scale.h"
+#include "tests/composite_caption_rows.h"
 
 using namespace tarsilo;
 
@@ -172,4 +175,18 @@ TEST_CASE("design metrics and their scaling") {
     CHECK(PictureScaleFor(1.25) == 2);
     CHECK(PictureScaleFor(2.0) == 2);
     CHECK(PictureScaleFor(3.0) == 2);
+}
+
+TEST_CASE("the composite captions' pieces follow the measured texts") {
+    CHECK(test::CompositeCaptionDefinitionFault() == "");
+    for (const test::CompositeCaptionRow& row : test::CompositeCaptionRows) {
+        CAPTURE(row.name);
+        const CompositeCaptionPlaces placed = PlaceCompositeCaption(row.metrics);
+        CHECK(placed.letter == row.places.letter);
+        CHECK(placed.continuation == row.places.continuation);
+    }
+    for (const test::IndexRow& row : test::IndexRows) {
+        CAPTURE(row.name);
+        CHECK(PlaceIndex(row.metrics) == row.place);
+    }
 }
