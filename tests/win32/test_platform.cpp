@@ -223,7 +223,7 @@ TEST_CASE("faults are raised as errors and leave the default mode") {
          "EExternal", "External exception C0000097"},
     };
     for (const Row& row : rows) {
-        INFO(row.name);
+        INFO(std::string(row.name));
         ResetFpu();
         std::string className;
         std::string message;
@@ -233,8 +233,8 @@ TEST_CASE("faults are raised as errors and leave the default mode") {
             className = error.ClassName();
             message = error.Message();
         }
-        CHECK(className == row.className);
-        CHECK(message == row.message);
+        CHECK(className == std::string(row.className));
+        CHECK(message == std::string(row.message));
         CHECK(FpuModeIsDefault());
         CHECK(NoExceptionFlags());
         // The next computation runs normally.

@@ -171,8 +171,11 @@ TEST_CASE("the error dialog's text, caption, icon and owner") {
         manyLines += "line\n";
     const std::string fieldText =
         "'" + std::string(62, '7') + "' is not a valid floating point value";
-    const std::string longField =
-        "'" + std::string(3000, '7') + "' is not a valid floating point value";
+    // Of the widest letters, so that the box reaches the screen's edges.
+    std::string longField = "'";
+    for (int i = 0; i < 3000; ++i)
+        longField += "Ш";
+    longField += "' is not a valid floating point value";
     const Message messages[] = {
         {"full stop added", "Floating point overflow", "Floating point overflow."},
         {"ends in ')'", "(see above)", "(see above)"},
@@ -187,7 +190,7 @@ TEST_CASE("the error dialog's text, caption, icon and owner") {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY), &monitor);
     for (const Message& message : messages) {
-        CAPTURE(message.name);
+        CAPTURE(std::string(message.name));
         const MessageBoxSeen dialog =
             CloseMessageBoxOpenedBy([&] { win32::ShowErrorDialog(Exception(message.message)); });
         REQUIRE(dialog.shown);
