@@ -78,7 +78,7 @@ void PlaceCaptionPieces(const Form& form, const FormLayout& layout,
 TfTarsilo_main::TfTarsilo_main(HWND owner)
     : Form(forms::MainWindowDefinition, owner,
            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, {SC_SIZE, SC_MAXIMIZE},
-           PlaceCaptionPieces),
+           FirstPlace::DesktopCentred, PlaceCaptionPieces),
       fields_(*this) {}
 
 TfTarsilo_main::~TfTarsilo_main() {
@@ -88,11 +88,12 @@ TfTarsilo_main::~TfTarsilo_main() {
 
 void TfTarsilo_main::CentreOnDesktop() {
     const Rect frame = FrameOf(Handle());
-    // The whole virtual screen, measured from the origin 0, 0.
-    const Size desktop{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    const Point corner = DesktopCentredPosition(desktop, {frame.width, frame.height});
-    SetWindowPos(Handle(), nullptr, corner.x, corner.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The whole virtual screen, measured from the origin 0, 0. The window was
+    // made there; it moves if the desktop or its frame changed since.
+    const Point corner = DesktopCentredPosition(DesktopSize(), {frame.width, frame.height});
+    if (corner != frame.TopLeft())
+        SetWindowPos(Handle(), nullptr, corner.x, corner.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT TfTarsilo_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,9 +5,11 @@
 #include <utility>
 
 #include "common/accessibility.h"
+#include "common/monitor_geometry.h"
 #include "win32/accessible_control.h"
 #include "win32/close_button.h"
 #include "win32/error_reporting.h"
+#include "win32/monitors.h"
 #include "win32/native_window.h"
 #include "win32/picture_control.h"
 #include "win32/resources.h"
@@ -83,7 +85,7 @@ int ControlId(int index) {
 }
 
 Form::Form(const forms::WindowDefinition& definition, HWND owner, DWORD style,
-           std::vector<UINT> removedCommands, PlaceArrangement arrange)
+           std::vector<UINT> removedCommands, FirstPlace firstPlace, PlaceArrangement arrange)
     : definition_(definition), layout_(WindowDpi(nullptr)), arrange_(arrange) {
     const std::wstring className = WideFromUtf8(definition.className);
     RegisterWindowClass(className.c_str(), Procedure, ProgramIcon(SM_CXICON),
@@ -92,10 +94,13 @@ Form::Form(const forms::WindowDefinition& definition, HWND owner, DWORD style,
     // window and its controls are made where they stay, since under Wine
     // every later move or resize of a window costs a fifth of a millisecond.
     const SIZE outer = OuterSizeFor(layout_.Dpi(), style, 0);
+    const Point corner = firstPlace == FirstPlace::DesktopCentred
+                             ? DesktopCentredPosition(DesktopSize(), {static_cast<int>(outer.cx),
+                                                                      static_cast<int>(outer.cy)})
+                             : Point{definition.left, definition.top};
     handle_ = CreateNativeWindow(
         0, className.c_str(), WideFromUtf8(definition.caption).c_str(), style,
-        {definition.left, definition.top, definition.left + outer.cx, definition.top + outer.cy},
-        owner, nullptr, this);
+        {corner.x, corner.y, corner.x + outer.cx, corner.y + outer.cy}, owner, nullptr, this);
     LiveForms().push_back(this);
     try {
         const HMENU menu = GetSystemMenu(handle_, FALSE);

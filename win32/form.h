@@ -36,13 +36,19 @@ using PlaceArrangement = void (*)(const Form& form, const FormLayout& layout,
                                   const std::vector<std::wstring>& captions,
                                   std::vector<RECT>& places);
 
+// Where a window is made: at its designed position, or where it goes at its
+// first showing, centred on the whole desktop, so that the showing need not
+// move it.
+enum class FirstPlace { Designed, DesktopCentred };
+
 class Form {
 public:
     // Creates the window hidden, owned by `owner`, with its controls, each at
     // its place from the start (`arrange` moves some first).
     // `removedCommands` are taken off the system menu (SC_SIZE, SC_MAXIMIZE...).
     Form(const forms::WindowDefinition& definition, HWND owner, DWORD style,
-         std::vector<UINT> removedCommands, PlaceArrangement arrange = nullptr);
+         std::vector<UINT> removedCommands, FirstPlace firstPlace = FirstPlace::Designed,
+         PlaceArrangement arrange = nullptr);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;

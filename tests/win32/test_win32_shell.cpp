@@ -364,8 +364,8 @@ TEST_CASE("one task-bar entry under the application title, minimised and restore
     const HWND reference = program.ReferenceWindow();
     const HWND application = program.ApplicationWindow();
     REQUIRE(WaitUntil([&] { return Shows(main); }));
-    auto entries = program.TaskBarEntries();
-    REQUIRE(entries.size() == 1);
+    REQUIRE(WaitUntil([&] { return program.TaskBarEntries().size() == 1; }));
+    const auto entries = program.TaskBarEntries();
     CHECK(entries[0] == application);
     CHECK(TextOf(entries[0]) == L"Tarsilo10");
     CHECK(TextOf(main).starts_with(L"Tarsilo V1.0 ("));
