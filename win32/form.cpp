@@ -214,9 +214,12 @@ int Form::IndexOfControl(HWND control) const {
 void Form::LayOut(UINT dpi) {
     // The old fonts stay alive until every control has the new ones.
     const FormLayout previous = std::exchange(layout_, FormLayout(dpi));
-    std::vector<std::wstring> captions;
-    for (const HWND control : controls_)
-        captions.push_back(WindowText(control));
+    // The labels' captions as they are now; an edit's text plays no part.
+    std::vector<std::wstring> captions(controls_.size());
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (definition_.controls[i].kind == ControlKind::Label)
+            captions[i] = WindowText(controls_[i]);
+    }
     const std::vector<RECT> places = Places(captions);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const RECT& place = places[i];
