@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <stdexcept>
+#include <string>
+#include <string_view>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +15,7 @@
 
 #include "calc/program_records.h"
 #include "commands/main_commands.h"
+#include "common/composite_captions.h"
 #include "common/window_definition.h"
 #include "qt/error_reporting.h"
 #include "qt/window_accessibility.h"
@@ -36,32 +40,44 @@ bool IsGreekLetter(const QLabel* label) {
     return label->property("greekLetter").toBool();
 }
 
-// A caption put together from a text, a Greek letter in a font of its own
-// and the rest of the text, each a label of its own.
-struct CompositeCaption {
-    QLabel* start;
-    QLabel* letter;
-    QLabel* continuation;
-};
+QPoint ToQPoint(Point point) {
+    return {point.x, point.y};
+}
 
-// Lays the three pieces out as one line of text: the letter where the start
-// (which ends in a blank) ends, the continuation right after the letter, and
-// the letter's baseline on the text line. The start keeps its designed place,
-// the others their designed tops.
-void SetOnOneLine(const CompositeCaption& caption) {
-    QLabel* letter = caption.letter;
+// Lays the three pieces out as one line of text where the shared rule places
+// them for the texts as drawn on this screen.
+void SetOnOneLine(QLabel* start, QLabel* letter, QLabel* continuation) {
+    const QFontMetrics textMetrics = start->fontMetrics();
     const QFontMetrics letterMetrics = letter->fontMetrics();
+    const QString letterText = letter->text().trimmed();
+    const CompositeCaptionPlaces placed = PlaceCompositeCaption({
+        .start = {start->x(), start->y()},
+        .startTextWidth = textMetrics.horizontalAdvance(start->text().trimmed()),
+        .blankWidth = textMetrics.horizontalAdvance(u' '),
+        .textAscent = textMetrics.ascent(),
+        .letterTop = letter->y(),
+        .letterAscent = letterMetrics.ascent(),
+        .letterWidth = letterMetrics.horizontalAdvance(letterText),
+    });
+    // The label keeps its designed top and height; its text goes down to
+    // the baseline.
     const int designedHeight = letter->height();
-    const int textBaseline = caption.start->y() + caption.start->fontMetrics().ascent();
-    const int drop = std::max(0, textBaseline - letter->y() - letterMetrics.ascent());
-    letter->setContentsMargins(0, drop, 0, 0);
+    letter->setContentsMargins(0, placed.letter.y - letter->y(), 0, 0);
     letter->adjustSize();
-    const QLabel* start = caption.start;
-    letter->setGeometry(start->x() + start->fontMetrics().horizontalAdvance(start->text()),
-                        letter->y(), letter->width(), std::max(designedHeight, letter->height()));
-    caption.continuation->move(letter->x() +
-                                   letterMetrics.horizontalAdvance(letter->text().trimmed()),
-                               caption.continuation->y());
+    letter->setGeometry(placed.letter.x, letter->y(), letter->width(),
+                        std::max(designedHeight, letter->height()));
+    continuation->move(ToQPoint(placed.continuation));
+}
+
+// Puts the lowered index the designed distance after its caption's text.
+void PlaceIndexAfter(const IndexedCaption& caption, QLabel* text, QLabel* index,
+                     const LayoutScale& scale) {
+    index->move(ToQPoint(PlaceIndex({
+        .caption = {text->x(), text->y()},
+        .captionTextWidth = text->fontMetrics().horizontalAdvance(text->text()),
+        .indexTop = index->y(),
+        .gap = scale.Apply(DesignedIndexGap(forms::MainWindowDefinition, caption)),
+    })));
 }
 
 } // namespace
@@ -139,17 +155,21 @@ void TfTarsilo_main::ScaleToScreen() {
 }
 
 void TfTarsilo_main::FitLabelsToCaptions() {
-    const CompositeCaption composites[] = {
-        {ui_->lRoB, ui_->Label4, ui_->Label5},
-        {ui_->lRo0, ui_->Label11, ui_->Label12},
-        {ui_->lmu, ui_->Label8, ui_->Label13},
-    };
     for (QLabel* label : findChildren<QLabel*>()) {
         if (!IsGreekLetter(label))
             label->adjustSize();
     }
-    for (const CompositeCaption& caption : composites)
-        SetOnOneLine(caption);
+    const auto label = [this](std::string_view name) {
+        const QString objectName = QString::fromUtf8(name.data(), qsizetype(name.size()));
+        if (auto* found = findChild<QLabel*>(objectName))
+            return found;
+        throw std::logic_error("the main window has no label " + std::string(name));
+    };
+    for (const CompositeCaption& caption : CompositeCaptions)
+        SetOnOneLine(label(caption.start), label(caption.letter), label(caption.continuation));
+    const LayoutScale scale(ScreenDpi(this));
+    for (const IndexedCaption& caption : IndexedCaptions)
+        PlaceIndexAfter(caption, label(caption.caption), label(caption.index), scale);
 }
 
 void TfTarsilo_main::BindEvents() {

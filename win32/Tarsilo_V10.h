@@ -26,7 +26,6 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void ButtonClicked(int index) override;
     void RadioSelected(int index) override;
-    void ControlsPlaced() override;
 
 private:
     void bCalcClick();
@@ -35,7 +34,6 @@ private:
     void rbBallClick();
     void rbCylClick();
 
-    void PlaceCompositeCaptions();
     void CentreOnDesktop();
 
     ControlFields fields_;

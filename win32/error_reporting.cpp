@@ -1,11 +1,14 @@
 #include "win32/error_reporting.h"
 
+#include <algorithm>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "calc/errors.h"
 #include "common/error_texts.h"
 #include "win32/application_title.h"
+#include "win32/native_window.h"
 #include "win32/text_encoding.h"
 
 namespace tarsilo::win32 {
@@ -98,7 +101,96 @@ private:
     std::vector<HWND> windows_;
 };
 
+// What a message box takes of its monitor besides its text at 96 ppi: frame,
+// icon, margins and, in height, also the title bar and the button row. A
+// box under Wine takes 74 by 94 pixels; Windows' own a little more.
+constexpr int DialogChromeWidth = 120;
+constexpr int DialogChromeHeight = 140;
+// The narrowest width at which a message box wraps its text, in dialog units
+// (a quarter of the message font's average letter): Wine's box wraps there
+// and widens only for a longer unbroken run; Windows' own wraps wider, which
+// leaves more lines free than counted.
+constexpr int DialogWrapUnits = 168;
+// How much of a text's start and of its end is measured for its widest character.
+constexpr std::size_t CharactersSampled = 2000;
+
+// A screen device context with the message font selected.
+class MessageFontContext {
+public:
+    MessageFontContext() : dc_(GetDC(nullptr)) {
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+        previous_ = SelectObject(dc_, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    }
+    ~MessageFontContext() {
+        SelectObject(dc_, previous_);
+        if (font_)
+            DeleteObject(font_);
+        ReleaseDC(nullptr, dc_);
+    }
+    MessageFontContext(const MessageFontContext&) = delete;
+    MessageFontContext& operator=(const MessageFontContext&) = delete;
+    HDC Dc() const { return dc_; }
+
+private:
+    HDC dc_;
+    HFONT font_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+int TextWidth(HDC dc, std::wstring_view text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
 } // namespace
+
+DialogTextRoom DialogTextRoomFor(const std::wstring& text, HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!monitor)
+        monitor = MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY);
+    if (!GetMonitorInfoW(monitor, &info))
+        SetRect(&info.rcWork, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const int dpi = static_cast<int>(WindowDpi(nullptr));
+    const MessageFontContext context;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context.Dc(), &metrics);
+    // A column is as wide as the widest character at the text's start and
+    // end, which is what a shortened text keeps.
+    int character = std::max<int>(metrics.tmAveCharWidth, 1);
+    std::vector<bool> measured(0x10000);
+    const auto measure = [&](wchar_t c) {
+        if (!measured[c]) {
+            measured[c] = true;
+            character = std::max(character, TextWidth(context.Dc(), std::wstring_view(&c, 1)));
+        }
+    };
+    const std::size_t sampled = std::min(text.size(), CharactersSampled);
+    for (std::size_t i = 0; i < sampled; ++i) {
+        measure(text[i]);
+        measure(text[text.size() - 1 - i]);
+    }
+    constexpr std::wstring_view Letters = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    const int averageLetter = (TextWidth(context.Dc(), Letters) + 26) / 52;
+    const int width = info.rcWork.right - info.rcWork.left;
+    const int height = info.rcWork.bottom - info.rcWork.top;
+    const int columns = (width - MulDiv(DialogChromeWidth, dpi, 96)) / character;
+    const int wrapColumns =
+        std::min(MulDiv(DialogWrapUnits, averageLetter, 4), width / 2) / character;
+    const int lines = (height - MulDiv(DialogChromeHeight, dpi, 96)) /
+                      std::max<int>(metrics.tmHeight + metrics.tmExternalLeading, 1);
+    return {std::size_t(std::max(columns, 1)), std::size_t(std::max(wrapColumns, 1)),
+            std::size_t(std::max(lines, 1))};
+}
+
+std::wstring FittedForDialog(const std::wstring& text, HMONITOR monitor) {
+    return WideFromU16(
+        tarsilo::FittedForDialog(U16FromWide(text), DialogTextRoomFor(text, monitor)));
+}
 
 void SetErrorDialogOwner(HWND owner, std::wstring caption) {
     Owner() = {owner, std::move(caption), true};
@@ -141,7 +233,7 @@ void ShowErrorDialog(const std::exception& error) {
                                     : MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY);
     // The full-stop rule looks at the whole message, before it is shortened.
     const std::wstring text =
-        WideFromU16(ShortenedForDialog(ErrorDialogText(U16FromWide(ErrorMessage(error)))));
+        FittedForDialog(WideFromU16(ErrorDialogText(U16FromWide(ErrorMessage(error)))), monitor);
     const std::wstring caption = owner.set ? owner.caption : ProgramTitle();
     ShowStopMessage(owner.window, caption, text, MB_ICONERROR, monitor);
 }

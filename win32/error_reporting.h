@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/error_texts.h"
+
 namespace tarsilo::win32 {
 
 // The window that owns the error dialog and the caption it shows: the
@@ -28,8 +30,18 @@ std::wstring ErrorMessage(const std::exception& error);
 void ShowStopMessage(HWND owner, const std::wstring& caption, const std::wstring& text, UINT type,
                      HMONITOR monitor);
 
-// The error dialog: the message by the full-stop rule, shortened for the
-// dialog, under the application title, with the stop icon, centred on the
+// The room a message box has for `text` on a monitor (the primary one when
+// null): its work area less the box's frame, icon, margins and button, in
+// columns as wide as the widest character of the text's start and end in the
+// message font, and lines of that font.
+DialogTextRoom DialogTextRoomFor(const std::wstring& text, HMONITOR monitor);
+
+// The dialog text as the error dialog shows it on a monitor: whole when it
+// fits there, else shortened around "…" to what fits.
+std::wstring FittedForDialog(const std::wstring& text, HMONITOR monitor);
+
+// The error dialog: the message by the full-stop rule, fitted to the
+// monitor, under the application title, with the stop icon, centred on the
 // monitor of the window that was active.
 void ShowErrorDialog(const std::exception& error);
 

@@ -5,9 +5,11 @@
 #include <utility>
 
 #include "common/accessibility.h"
+#include "common/monitor_geometry.h"
 #include "win32/accessible_control.h"
 #include "win32/close_button.h"
 #include "win32/error_reporting.h"
+#include "win32/monitors.h"
 #include "win32/native_window.h"
 #include "win32/picture_control.h"
 #include "win32/resources.h"
@@ -83,8 +85,8 @@ int ControlId(int index) {
 }
 
 Form::Form(const forms::WindowDefinition& definition, HWND owner, DWORD style,
-           std::vector<UINT> removedCommands)
-    : definition_(definition), layout_(WindowDpi(nullptr)) {
+           std::vector<UINT> removedCommands, FirstPlace firstPlace, PlaceArrangement arrange)
+    : definition_(definition), layout_(WindowDpi(nullptr)), arrange_(arrange) {
     const std::wstring className = WideFromUtf8(definition.className);
     RegisterWindowClass(className.c_str(), Procedure, ProgramIcon(SM_CXICON),
                         ProgramIcon(SM_CXSMICON));
@@ -92,10 +94,13 @@ Form::Form(const forms::WindowDefinition& definition, HWND owner, DWORD style,
     // window and its controls are made where they stay, since under Wine
     // every later move or resize of a window costs a fifth of a millisecond.
     const SIZE outer = OuterSizeFor(layout_.Dpi(), style, 0);
+    const Point corner = firstPlace == FirstPlace::DesktopCentred
+                             ? DesktopCentredPosition(DesktopSize(), {static_cast<int>(outer.cx),
+                                                                      static_cast<int>(outer.cy)})
+                             : Point{definition.left, definition.top};
     handle_ = CreateNativeWindow(
         0, className.c_str(), WideFromUtf8(definition.caption).c_str(), style,
-        {definition.left, definition.top, definition.left + outer.cx, definition.top + outer.cy},
-        owner, nullptr, this);
+        {corner.x, corner.y, corner.x + outer.cx, corner.y + outer.cy}, owner, nullptr, this);
     LiveForms().push_back(this);
     try {
         const HMENU menu = GetSystemMenu(handle_, FALSE);
@@ -138,10 +143,14 @@ Form* Form::Of(HWND window) {
 // under its elder siblings, so the controls are made from the last to the
 // first; restacking them afterwards would cost a move of every control.
 void Form::CreateControls() {
+    std::vector<std::wstring> captions;
+    for (const ControlDefinition& control : definition_.controls)
+        captions.push_back(WideFromUtf8(control.text));
+    const std::vector<RECT> places = Places(captions);
     controls_.assign(definition_.controls.size(), nullptr);
     controlProcedures_.assign(controls_.size(), nullptr);
     for (std::size_t i = controls_.size(); i-- > 0;)
-        controls_[i] = CreateControl(static_cast<int>(i));
+        controls_[i] = CreateControl(static_cast<int>(i), captions[i], places[i]);
     // A system that stacks new children on top gets them restacked.
     if (!controls_.empty() && GetWindow(handle_, GW_CHILD) != controls_.back()) {
         for (const HWND control : controls_)
@@ -149,24 +158,35 @@ void Form::CreateControls() {
     }
 }
 
-// Made at its place for the layout, a label of the size of its caption, with
-// its font: nothing of it needs to change before it is first shown.
-HWND Form::CreateControl(int index) {
+// A label is of the size of its caption; the window arranges what it lays out
+// itself.
+std::vector<RECT> Form::Places(const std::vector<std::wstring>& captions) const {
+    std::vector<RECT> places;
+    for (std::size_t i = 0; i < definition_.controls.size(); ++i) {
+        const ControlDefinition& control = definition_.controls[i];
+        RECT place = layout_.ControlRect(definition_, static_cast<int>(i));
+        if (control.kind == ControlKind::Label) {
+            const SIZE size = layout_.DrawnExtent(layout_.FontOf(control), captions[i]);
+            place.right = place.left + size.cx;
+            place.bottom = place.top + size.cy;
+        }
+        places.push_back(place);
+    }
+    if (arrange_)
+        arrange_(*this, layout_, captions, places);
+    return places;
+}
+
+// Made at its place with its font: nothing of it needs to change before it is
+// first shown.
+HWND Form::CreateControl(int index, const std::wstring& caption, const RECT& place) {
     const ControlDefinition& control = definition_.controls[index];
     const ControlClass kind = ClassOf(control);
     const DWORD visible = control.visible ? WS_VISIBLE : 0;
-    const std::wstring text = WideFromUtf8(control.text);
-    const HFONT font = layout_.FontOf(control);
-    RECT place = layout_.ControlRect(definition_, index);
-    if (control.kind == ControlKind::Label) {
-        const SIZE size = layout_.DrawnExtent(font, text);
-        place.right = place.left + size.cx;
-        place.bottom = place.top + size.cy;
-    }
     const HWND window = CreateNativeWindow(
-        kind.exStyle, kind.name, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | visible | kind.style,
+        kind.exStyle, kind.name, caption.c_str(), WS_CHILD | WS_CLIPSIBLINGS | visible | kind.style,
         place, handle_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))));
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.FontOf(control)), FALSE);
     if (control.kind == ControlKind::Edit)
         SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no length limit
     if (control.kind == ControlKind::RadioButton)
@@ -194,18 +214,22 @@ int Form::IndexOfControl(HWND control) const {
 void Form::LayOut(UINT dpi) {
     // The old fonts stay alive until every control has the new ones.
     const FormLayout previous = std::exchange(layout_, FormLayout(dpi));
+    // The labels' captions as they are now; an edit's text plays no part.
+    std::vector<std::wstring> captions(controls_.size());
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const RECT place = layout_.ControlRect(definition_, static_cast<int>(i));
+        if (definition_.controls[i].kind == ControlKind::Label)
+            captions[i] = WindowText(controls_[i]);
+    }
+    const std::vector<RECT> places = Places(captions);
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const RECT& place = places[i];
         SetWindowPos(controls_[i], nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(controls_[i], WM_SETFONT,
                      reinterpret_cast<WPARAM>(layout_.FontOf(definition_.controls[i])), FALSE);
-        if (definition_.controls[i].kind == ControlKind::Label)
-            SetLabelCaption(static_cast<int>(i), WindowText(controls_[i]));
     }
-    ControlsPlaced();
     FitFrame();
-    InvalidateRect(handle_, nullptr, TRUE);
+    RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form::FitFrame() {

@@ -26,12 +26,29 @@ namespace tarsilo::win32 {
 // (GetDlgCtrlID), also for other processes that look for it.
 int ControlId(int index);
 
+class Form;
+
+// Moves the controls that a window lays out itself from the places the
+// layout gives them: `places` holds every control's place in the window's
+// client area by index (labels sized to their captions), `captions` their
+// captions.
+using PlaceArrangement = void (*)(const Form& form, const FormLayout& layout,
+                                  const std::vector<std::wstring>& captions,
+                                  std::vector<RECT>& places);
+
+// Where a window is made: at its designed position, or where it goes at its
+// first showing, centred on the whole desktop, so that the showing need not
+// move it.
+enum class FirstPlace { Designed, DesktopCentred };
+
 class Form {
 public:
-    // Creates the window hidden, owned by `owner`, with its controls.
+    // Creates the window hidden, owned by `owner`, with its controls, each at
+    // its place from the start (`arrange` moves some first).
     // `removedCommands` are taken off the system menu (SC_SIZE, SC_MAXIMIZE...).
     Form(const forms::WindowDefinition& definition, HWND owner, DWORD style,
-         std::vector<UINT> removedCommands);
+         std::vector<UINT> removedCommands, FirstPlace firstPlace = FirstPlace::Designed,
+         PlaceArrangement arrange = nullptr);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -94,9 +111,6 @@ protected:
     virtual void ButtonClicked(int /*index*/) {}
     // A radio button changed from not selected to selected.
     virtual void RadioSelected(int /*index*/) {}
-    // After the controls have been placed and sized for a resolution: the
-    // window arranges what the definition leaves to it.
-    virtual void ControlsPlaced() {}
 
     // Places and sizes every control for `dpi`, and the window's client area.
     void LayOut(UINT dpi);
@@ -109,8 +123,10 @@ private:
     static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam,
                                              LPARAM lParam);
 
+    // Every control's place for the layout and these captions.
+    std::vector<RECT> Places(const std::vector<std::wstring>& captions) const;
     void CreateControls();
-    HWND CreateControl(int index);
+    HWND CreateControl(int index, const std::wstring& caption, const RECT& place);
     void ControlFocused(int index);
     void ShowActiveButton();
     void Command(int index, WORD notification);
@@ -128,6 +144,7 @@ private:
     std::vector<HWND> controls_;
     std::vector<WNDPROC> controlProcedures_; // each control's own, by index
     FormLayout layout_;
+    PlaceArrangement arrange_;
     std::function<void()> closeAction_;
     int lastFocus_ = -1;
 };

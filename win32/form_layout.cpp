@@ -10,18 +10,20 @@ FontHandle WindowFontAt(UINT dpi) {
     return CreateFaceFont(WindowFontFace(), FontPixelsAt(WindowFontPixels, dpi));
 }
 
-// The window font's text height at the design resolution, the height the
-// layout was drawn for.
-int ReferenceTextHeight() {
-    static const int height = TextHeight(WindowFontAt(DesignDpi).get());
-    return height;
+// The window font's text height over its height at the design resolution,
+// the height the layout was drawn for. That one is measured once, and only
+// when the screen has another resolution.
+TextHeightScale ScaleFor(UINT dpi, HFONT windowFont) {
+    const int measured = TextHeight(windowFont);
+    static const int reference =
+        dpi == DesignDpi ? measured : TextHeight(WindowFontAt(DesignDpi).get());
+    return {measured, reference};
 }
 
 } // namespace
 
 FormLayout::FormLayout(UINT dpi)
-    : dpi_(dpi), windowFont_(WindowFontAt(dpi)),
-      scale_(TextHeight(windowFont_.get()), ReferenceTextHeight()) {
+    : dpi_(dpi), windowFont_(WindowFontAt(dpi)), scale_(ScaleFor(dpi, windowFont_.get())) {
     greekFont_ = CreateFaceFont(GreekLetterFontFace(), scale_.Apply(GreekFontPixels));
 }
 

@@ -36,4 +36,8 @@ Rect FrameOf(HWND window) {
     return ToRect(frame);
 }
 
+Size DesktopSize() {
+    return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 } // namespace tarsilo::win32

@@ -17,4 +17,8 @@ std::vector<Rect> MonitorRects();
 // The outer rectangle of a window.
 Rect FrameOf(HWND window);
 
+// The width and height of the whole desktop, the virtual screen that spans
+// every monitor.
+Size DesktopSize();
+
 } // namespace tarsilo::win32

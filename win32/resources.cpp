@@ -24,10 +24,24 @@ std::span<const unsigned char> ResourceBytes(std::string_view name) {
     return {static_cast<const unsigned char*>(bytes), SizeofResource(module, found)};
 }
 
-HICON ProgramIcon(int metric) {
+namespace {
+
+HICON LoadProgramIcon(int metric) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TARSILO_ICON),
                                          IMAGE_ICON, GetSystemMetrics(metric),
                                          GetSystemMetrics(metric), LR_SHARED));
+}
+
+} // namespace
+
+HICON ProgramIcon(int metric) {
+    // Looked up once: every window class of the program takes the same two,
+    // and a shared icon lives as long as the process.
+    static const HICON large = LoadProgramIcon(SM_CXICON);
+    static const HICON small = LoadProgramIcon(SM_CXSMICON);
+    if (metric == SM_CXICON)
+        return large;
+    return metric == SM_CXSMICON ? small : LoadProgramIcon(metric);
 }
 
 } // namespace tarsilo::win32

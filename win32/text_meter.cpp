@@ -5,6 +5,14 @@
 
 namespace tarsilo::win32 {
 
+namespace {
+
+// A caption of 60 letters at 192 ppi.
+constexpr int FirstCanvasWidth = 1024;
+constexpr int FirstCanvasHeight = 48;
+
+} // namespace
+
 TextMeter::TextMeter() : dc_(CreateCompatibleDC(nullptr)) {
     if (dc_) {
         originalBitmap_ = GetCurrentObject(dc_, OBJ_BITMAP);
@@ -20,6 +28,7 @@ TextMeter::TextMeter(TextMeter&& other) noexcept
     : dc_(std::exchange(other.dc_, nullptr)),
       originalBitmap_(std::exchange(other.originalBitmap_, nullptr)),
       originalFont_(std::exchange(other.originalFont_, nullptr)),
+      selectedFont_(std::exchange(other.selectedFont_, nullptr)),
       canvas_(std::exchange(other.canvas_, nullptr)),
       pixels_(std::exchange(other.pixels_, nullptr)),
       canvasWidth_(std::exchange(other.canvasWidth_, 0)),
@@ -32,6 +41,7 @@ TextMeter& TextMeter::operator=(TextMeter&& other) noexcept {
         dc_ = std::exchange(other.dc_, nullptr);
         originalBitmap_ = std::exchange(other.originalBitmap_, nullptr);
         originalFont_ = std::exchange(other.originalFont_, nullptr);
+        selectedFont_ = std::exchange(other.selectedFont_, nullptr);
         canvas_ = std::exchange(other.canvas_, nullptr);
         pixels_ = std::exchange(other.pixels_, nullptr);
         canvasWidth_ = std::exchange(other.canvasWidth_, 0);
@@ -49,6 +59,7 @@ void TextMeter::Release() noexcept {
         DeleteDC(dc_);
         dc_ = nullptr;
     }
+    selectedFont_ = nullptr;
     if (canvas_) {
         DeleteObject(canvas_);
         canvas_ = nullptr;
@@ -71,17 +82,25 @@ int TextMeter::Ascent(HFONT font) {
         return found->second;
     TEXTMETRICW metrics{};
     if (dc_) {
-        SelectObject(dc_, font);
+        Select(font);
         GetTextMetricsW(dc_, &metrics);
     }
     ascents_.emplace(font, metrics.tmAscent);
     return metrics.tmAscent;
 }
 
+// Selecting a font realises it again, whether or not it is selected already.
+void TextMeter::Select(HFONT font) {
+    if (font != selectedFont_) {
+        SelectObject(dc_, font);
+        selectedFont_ = font;
+    }
+}
+
 SIZE TextMeter::Measure(HFONT font, const std::wstring& text) {
     if (!dc_)
         return {};
-    SelectObject(dc_, font);
+    Select(font);
     SIZE extent{};
     if (text.empty()) {
         TEXTMETRICW metrics{};
@@ -99,9 +118,10 @@ SIZE TextMeter::Measure(HFONT font, const std::wstring& text) {
 bool TextMeter::HoldsCanvas(int width, int height) {
     if (canvas_ && width <= canvasWidth_ && height <= canvasHeight_)
         return true;
-    // Grown to the largest text so far, so that few texts need a new one.
-    const int newWidth = std::max(width, canvasWidth_);
-    const int newHeight = std::max(height, canvasHeight_);
+    // Room for a long caption from the start, then grown to the largest text
+    // so far, so that few texts need a new one.
+    const int newWidth = std::max({width, canvasWidth_, FirstCanvasWidth});
+    const int newHeight = std::max({height, canvasHeight_, FirstCanvasHeight});
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = newWidth;

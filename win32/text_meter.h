@@ -38,6 +38,7 @@ public:
 
 private:
     SIZE Measure(HFONT font, const std::wstring& text);
+    void Select(HFONT font);
     // The right-most column with ink of `text` drawn from the left edge of a
     // white area of `width` x `height` pixels; 0 when nothing is drawn.
     int InkEnd(const std::wstring& text, int width, int height);
@@ -47,6 +48,7 @@ private:
     HDC dc_ = nullptr;
     HGDIOBJ originalBitmap_ = nullptr;
     HGDIOBJ originalFont_ = nullptr;
+    HFONT selectedFont_ = nullptr;
     HBITMAP canvas_ = nullptr;
     const std::uint32_t* pixels_ = nullptr;
     int canvasWidth_ = 0;

@@ -1,6 +1,8 @@
 #include "win32/window_fonts.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "win32/text_meter.h"
@@ -27,52 +29,28 @@ private:
     HGDIOBJ previous_;
 };
 
-int CALLBACK NoteFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-// Whether the face is installed in that character set. Asking CreateFont for
-// a missing face quietly gives another one (Wine maps every unknown name to
-// its default sans-serif font), so the font list is asked instead.
-bool IsInstalled(const FontFace& face) {
-    LOGFONTW wanted{};
-    wanted.lfCharSet = face.charSet;
-    face.name.copy(wanted.lfFaceName, LF_FACESIZE - 1);
-    bool found = false;
-    const HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExW(dc, &wanted, NoteFamily, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, dc);
-    return found;
-}
-
-// Whether the font draws every character of `letters` itself.
-bool HasLetters(const FontFace& face, std::wstring_view letters) {
+// Whether the font made for the face is that face and draws every character
+// of `letters` itself. Asking for a face that is missing quietly gives
+// another one (Wine maps every unknown name to its default sans-serif font);
+// the face the system chose names itself.
+bool IsUsable(const FontFace& face, std::wstring_view letters) {
     const FontHandle font = CreateFaceFont(face, 16);
     const MeasuringContext context(font.get());
-    const DWORD size = GetFontUnicodeRanges(context.Dc(), nullptr);
-    if (size == 0)
+    wchar_t chosen[LF_FACESIZE] = {};
+    if (GetTextFaceW(context.Dc(), LF_FACESIZE, chosen) == 0 ||
+        CompareStringOrdinal(chosen, -1, face.name.c_str(), -1, TRUE) != CSTR_EQUAL)
         return false;
-    std::vector<unsigned char> buffer(size);
-    auto* glyphs = reinterpret_cast<GLYPHSET*>(buffer.data());
-    if (GetFontUnicodeRanges(context.Dc(), glyphs) == 0)
+    std::vector<WORD> glyphs(letters.size());
+    if (GetGlyphIndicesW(context.Dc(), letters.data(), static_cast<int>(letters.size()),
+                         glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
         return false;
-    for (const wchar_t letter : letters) {
-        bool covered = false;
-        for (DWORD i = 0; i < glyphs->cRanges && !covered; ++i) {
-            const WCRANGE& range = glyphs->ranges[i];
-            covered = letter >= range.wcLow && letter < range.wcLow + range.cGlyphs;
-        }
-        if (!covered)
-            return false;
-    }
-    return true;
+    return std::find(glyphs.begin(), glyphs.end(), WORD(0xFFFF)) == glyphs.end();
 }
 
 template <std::size_t N>
 FontFace FirstUsable(const std::array<FontFace, N>& candidates, std::wstring_view letters) {
     for (const FontFace& face : candidates) {
-        if (IsInstalled(face) && HasLetters(face, letters))
+        if (IsUsable(face, letters))
             return face;
     }
     // Whatever the system uses for dialogs: it draws the user's own script.

@@ -1,8 +1,9 @@
 // The rules both front ends share, built for each platform (natively with the
 // Linux tests, under Wine with the Windows ones): the application title from
 // a path, the error boxes' texts on UTF-16 and how they name an error, the
-// dialog keys, the windows' ownership and shutdown order, window placement on the monitors, the
-// design metrics and their scaling.
+// dialog keys, the windows' ownership and shutdown order, window placement on
+// the monitors, the design metrics and their scaling, and the composite
+// captions' pieces (the table the Qt suite runs too).
 
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest/doctest.h>
@@ -16,6 +17,7 @@
 
 #include "calc/errors.h"
 #include "common/application_title.h"
+#include "common/composite_captions.h"
 #include "common/error_identity.h"
 #include "common/error_texts.h"
 #include "common/layout_scale.h"
@@ -24,6 +26,7 @@
 #include "common/picture_scale.h"
 #include "common/window_definition.h"
 #include "common/window_keys.h"
+#include "tests/composite_caption_rows.h"
 
 using namespace tarsilo;
 
@@ -370,4 +373,18 @@ TEST_CASE("design metrics and their scaling") {
     CHECK(PictureScaleFor(1.25) == 2);
     CHECK(PictureScaleFor(2.0) == 2);
     CHECK(PictureScaleFor(3.0) == 2);
+}
+
+TEST_CASE("the composite captions' pieces follow the measured texts") {
+    CHECK(test::CompositeCaptionDefinitionFault() == "");
+    for (const test::CompositeCaptionRow& row : test::CompositeCaptionRows) {
+        CAPTURE(row.name);
+        const CompositeCaptionPlaces placed = PlaceCompositeCaption(row.metrics);
+        CHECK(placed.letter == row.places.letter);
+        CHECK(placed.continuation == row.places.continuation);
+    }
+    for (const test::IndexRow& row : test::IndexRows) {
+        CAPTURE(row.name);
+        CHECK(PlaceIndex(row.metrics) == row.place);
+    }
 }

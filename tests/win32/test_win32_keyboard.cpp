@@ -238,10 +238,31 @@ TEST_CASE("the default frame follows the focused push button") {
 }
 
 TEST_CASE("the focus comes back where it was when the window is activated again") {
-    ProgramWindows windows;
-    windows.Focus("eTemp");
-    windows.Info().Show();
-    REQUIRE(WaitUntil([&] { return GetActiveWindow() == windows.Info().Handle(); }));
-    SetActiveWindow(windows.Main().Handle());
-    CHECK(WaitUntil([&] { return windows.FocusedName() == "eTemp"; }));
+    struct Return {
+        const char* control;
+        int caret; // in an edit, where the caret stands; -1 elsewhere
+    };
+    // An edit keeps its caret and selects nothing: typing on after switching
+    // back must not replace the field.
+    const Return returns[] = {{"eTemp", 1}, {"eg", 4}, {"bClear", -1}};
+    for (const Return& back : returns) {
+        CAPTURE(std::string(back.control));
+        ProgramWindows windows;
+        windows.Focus(back.control);
+        const HWND control = windows.Control(back.control);
+        if (back.caret >= 0)
+            SendMessageW(control, EM_SETSEL, back.caret, back.caret);
+        windows.Info().Show();
+        REQUIRE(WaitUntil([&] { return GetActiveWindow() == windows.Info().Handle(); }));
+        SetActiveWindow(windows.Main().Handle());
+        CHECK(WaitUntil([&] { return windows.FocusedName() == back.control; }));
+        if (back.caret >= 0) {
+            DWORD start = 0;
+            DWORD end = 0;
+            SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+            CHECK(start == DWORD(back.caret));
+            CHECK(end == DWORD(back.caret));
+        }
+    }
 }

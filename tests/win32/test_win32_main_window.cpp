@@ -440,6 +440,14 @@ TEST_CASE("composite captions read as one line") {
               win32::DrawnTextExtent(font, startText).cx + win32::TextExtent(font, L" ").cx);
         CHECK(rest.left == letter.right);
     }
+    // The index of the drag coefficient the designed 6 pixels after the end
+    // of the text as drawn, 8 lower.
+    const RECT c = PlaceInWindow(windows.Control("lCb"));
+    const RECT index = PlaceInWindow(windows.Control("Label20"));
+    CHECK(c.right - c.left ==
+          win32::DrawnTextExtent(window.Layout().WindowFont(), windows.Text("lCb")).cx);
+    CHECK(index.left - c.right == window.Layout().Scale().Apply(6));
+    CHECK(index.top - c.top == window.Layout().Scale().Apply(8));
     // The Greek letters at 15 pixels, in a font that has them.
     const HFONT greek = window.Layout().GreekFont();
     LOGFONTW logical{};

@@ -157,29 +157,64 @@ TEST_CASE("the title comes from the executable's file name") {
 
 TEST_CASE("the error dialog's text, caption, icon and owner") {
     struct Message {
-        const char* message;
-        const char* shown;
+        const char* name;
+        std::string message;
+        // The text shown, or empty where the text is too long for the screen
+        // and shown shortened around "…".
+        std::string shown;
     };
+    std::string manyWords;
+    for (int i = 0; i < 120; ++i)
+        manyWords += "слово ";
+    std::string manyLines;
+    for (int i = 0; i < 200; ++i)
+        manyLines += "line\n";
+    const std::string fieldText =
+        "'" + std::string(62, '7') + "' is not a valid floating point value";
+    // Of the widest letters, so that the box reaches the screen's edges.
+    std::string longField = "'";
+    for (int i = 0; i < 3000; ++i)
+        longField += "Ш";
+    longField += "' is not a valid floating point value";
     const Message messages[] = {
-        {"Floating point overflow", "Floating point overflow."},
-        {"(see above)", "(see above)"},
-        {"Ошибка", "Ошибка."},
+        {"full stop added", "Floating point overflow", "Floating point overflow."},
+        {"ends in ')'", "(see above)", "(see above)"},
+        {"Cyrillic", "Ошибка", "Ошибка."},
+        {"a 62-character field text is shown whole", fieldText, fieldText + "."},
+        {"many words wrap onto lines of their own", manyWords, manyWords},
+        {"a field text wider than the screen", longField, ""},
+        {"more lines than the screen holds", manyLines + ":", ""},
     };
     TestApplication();
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY), &monitor);
     for (const Message& message : messages) {
-        CAPTURE(std::string(message.message));
+        CAPTURE(std::string(message.name));
         const MessageBoxSeen dialog =
             CloseMessageBoxOpenedBy([&] { win32::ShowErrorDialog(Exception(message.message)); });
         REQUIRE(dialog.shown);
-        CHECK(win32::Utf8FromWide(dialog.text) == message.shown);
+        const std::wstring full =
+            win32::WideFromUtf8(message.message) + (message.message.back() > '.' ? L"." : L"");
+        if (!message.shown.empty()) {
+            CHECK(win32::Utf8FromWide(dialog.text) == message.shown);
+        } else {
+            // The start and the end stay, the full stop after the end.
+            const std::size_t cut = dialog.text.find(L'…');
+            REQUIRE(cut != std::wstring::npos);
+            CHECK(full.starts_with(dialog.text.substr(0, cut)));
+            CHECK(full.ends_with(dialog.text.substr(cut + 1)));
+            CHECK(dialog.text.size() > 100);
+            CHECK(dialog.text == win32::FittedForDialog(full, nullptr));
+        }
+        // The whole box on the screen, its button too.
+        RECT within{};
+        IntersectRect(&within, &dialog.frame, &monitor.rcWork);
+        CHECK(EqualRect(&within, &dialog.frame));
         CHECK(dialog.caption == L"test_win32_shell");
         CHECK(dialog.stopIcon);
         CHECK(dialog.owner == TestApplication().Handle());
     }
-    // A long message is shortened around an ellipsis, after the full stop.
-    const MessageBoxSeen longOne = CloseMessageBoxOpenedBy(
-        [] { win32::ShowErrorDialog(Exception("a" + std::string(98, 'x') + ":")); });
-    CHECK(longOne.text == L"a" + std::wstring(48, L'x') + L"…" + std::wstring(48, L'x') + L":.");
 }
 
 TEST_CASE("an error raised by a command is shown, and the program goes on") {
@@ -329,8 +364,8 @@ TEST_CASE("one task-bar entry under the application title, minimised and restore
     const HWND reference = program.ReferenceWindow();
     const HWND application = program.ApplicationWindow();
     REQUIRE(WaitUntil([&] { return Shows(main); }));
-    auto entries = program.TaskBarEntries();
-    REQUIRE(entries.size() == 1);
+    REQUIRE(WaitUntil([&] { return program.TaskBarEntries().size() == 1; }));
+    const auto entries = program.TaskBarEntries();
     CHECK(entries[0] == application);
     CHECK(TextOf(entries[0]) == L"Tarsilo10");
     CHECK(TextOf(main).starts_with(L"Tarsilo V1.0 ("));
@@ -351,9 +386,14 @@ TEST_CASE("one task-bar entry under the application title, minimised and restore
     }));
     CHECK(program.TaskBarEntries().size() == 1);
 
-    // What a click on the task-bar entry sends.
+    // What a click on the task-bar entry sends. One of the windows is
+    // active again, not the application's window without area.
     PostMessageW(application, WM_SYSCOMMAND, SC_RESTORE, 0);
     CHECK(WaitUntil([&] { return !IsIconic(application) && Shows(main) && Shows(reference); }));
+    CHECK(WaitUntil([&] {
+        const HWND active = GetForegroundWindow();
+        return active == main || active == reference;
+    }));
     CHECK(program.TaskBarEntries().size() == 1);
     PostMessageW(main, WM_CLOSE, 0, 0);
     CHECK(program.ExitStatus() == 0);
@@ -381,6 +421,8 @@ TEST_CASE("the launcher's show request") {
             PostMessageW(application, WM_SYSCOMMAND, SC_RESTORE, 0);
         }
         REQUIRE(WaitUntil([&] { return Shows(main); }));
+        // Active, also once restored from the task bar.
+        CHECK(WaitUntil([&] { return GetForegroundWindow() == main; }));
         CHECK_FALSE(IsZoomed(main));
         // Centred by its outer frame on the whole desktop, as at every first showing.
         RECT frame{};
@@ -395,6 +437,80 @@ TEST_CASE("the launcher's show request") {
         GetClientRect(main, &client);
         CHECK(client.right == 742);
         CHECK(client.bottom == 363);
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        CHECK(program.ExitStatus() == 0);
+    }
+}
+
+namespace {
+
+// The resolution that programs started from now on take, by the user's
+// desktop setting; the setting before is put back at the end.
+class StartingResolution {
+public:
+    explicit StartingResolution(DWORD dpi) {
+        DWORD size = sizeof previous_;
+        hadSetting_ = RegGetValueW(HKEY_CURRENT_USER, Desktop, L"LogPixels", RRF_RT_REG_DWORD,
+                                   nullptr, &previous_, &size) == ERROR_SUCCESS;
+        RegSetKeyValueW(HKEY_CURRENT_USER, Desktop, L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+    }
+    ~StartingResolution() {
+        if (hadSetting_)
+            RegSetKeyValueW(HKEY_CURRENT_USER, Desktop, L"LogPixels", REG_DWORD, &previous_,
+                            sizeof previous_);
+        else
+            RegDeleteKeyValueW(HKEY_CURRENT_USER, Desktop, L"LogPixels");
+    }
+    StartingResolution(const StartingResolution&) = delete;
+    StartingResolution& operator=(const StartingResolution&) = delete;
+
+private:
+    static constexpr wchar_t Desktop[] = L"Control Panel\\Desktop";
+    DWORD previous_ = 0;
+    bool hadSetting_ = false;
+};
+
+struct ChildPlaces {
+    HWND parent;
+    std::vector<std::pair<std::wstring, RECT>> places;
+};
+
+BOOL CALLBACK NoteChildPlace(HWND child, LPARAM data) {
+    auto& children = *reinterpret_cast<ChildPlaces*>(data);
+    if (GetParent(child) != children.parent || !IsWindowVisible(child))
+        return TRUE;
+    RECT place{};
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, children.parent, reinterpret_cast<POINT*>(&place), 2);
+    children.places.emplace_back(TextOf(child), place);
+    return TRUE;
+}
+
+} // namespace
+
+TEST_CASE("on a denser screen the window grows with its controls from the start") {
+    for (const DWORD dpi : {120u, 144u}) {
+        CAPTURE(dpi);
+        const StartingResolution denser(dpi);
+        RunningProgram program;
+        const HWND main = program.MainWindow();
+        REQUIRE(WaitUntil([&] { return Shows(main); }));
+        RECT client{};
+        GetClientRect(main, &client);
+        // Larger than at 96 ppi, about as the resolution.
+        CHECK(client.right > 742);
+        CHECK(client.bottom > 363);
+        CHECK(client.right < 742 * int(dpi) / 96 * 13 / 10);
+        // Every control inside, the right and bottom ones too.
+        ChildPlaces children{main, {}};
+        EnumChildWindows(main, NoteChildPlace, reinterpret_cast<LPARAM>(&children));
+        CHECK(children.places.size() > 40);
+        for (const auto& [text, place] : children.places) {
+            CAPTURE(win32::Utf8FromWide(text));
+            RECT within{};
+            IntersectRect(&within, &place, &client);
+            CHECK(EqualRect(&within, &place));
+        }
         PostMessageW(main, WM_CLOSE, 0, 0);
         CHECK(program.ExitStatus() == 0);
     }

@@ -93,13 +93,17 @@ void TApplication::ShowMainForm(int launcherRequest) {
         ShowWindow(handle_, SW_SHOWMINNOACTIVE);
         return;
     }
-    ShowWindow(handle_, SW_SHOWNOACTIVATE);
     const HWND main = forms_.Main()->Handle();
     ShowWindow(main, SW_SHOW);
     // Windows may give a process's first showing the launcher's request
     // instead of the one asked for; a window of fixed size is not maximised.
     if (IsZoomed(main))
         ShowWindow(main, SW_RESTORE);
+    // The task-bar entry follows at once. Shown first, the application's
+    // window would keep the main window from the screen for as long as the
+    // system takes to show a window (under Wine 3 milliseconds: it makes and
+    // maps a window of the X server for it).
+    ShowWindow(handle_, SW_SHOWNOACTIVATE);
     SetForegroundWindow(main);
 }
 
