@@ -14,7 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
-#include <type_traits>
 #include <vector>
 
 #include "calc/decimal_mark.h"
@@ -84,7 +83,11 @@ Ordinary OrdinaryOperands() {
     return operands;
 }
 
-template <class T> T Apply(ExtendedOperation op, T a, T b) {
+SoftExtended Apply(ExtendedOperation op, SoftExtended a, SoftExtended b) {
+    return test::InSoftware(op, a, b);
+}
+
+long double Apply(ExtendedOperation op, long double a, long double b) {
     switch (op) {
     case ExtendedOperation::Add:
         return a + b;
@@ -95,10 +98,7 @@ template <class T> T Apply(ExtendedOperation op, T a, T b) {
     case ExtendedOperation::Divide:
         return a / b;
     case ExtendedOperation::SquareRoot:
-        if constexpr (std::is_same_v<T, SoftExtended>)
-            return soft_extended::SquareRoot(a);
-        else
-            return __builtin_sqrtl(a);
+        return __builtin_sqrtl(a);
     }
     return a;
 }

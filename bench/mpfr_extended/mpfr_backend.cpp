@@ -99,38 +99,32 @@ template <class Operation> Rounded Run(int index, Operation operation) {
     return {Store(r.result), flags};
 }
 
+// One of MPFR's operations on two operands, counted under `index`.
+Rounded Binary(int index, SoftExtended a, SoftExtended b,
+               int (*operation)(mpfr_ptr, mpfr_srcptr, mpfr_srcptr, mpfr_rnd_t)) {
+    return Run(index, [&](Registers& r) {
+        Load(r.a, a);
+        Load(r.b, b);
+        return operation(r.result, r.a, r.b, MPFR_RNDN);
+    });
+}
+
 } // namespace
 
 Rounded Add(SoftExtended a, SoftExtended b) {
-    return Run(0, [&](Registers& r) {
-        Load(r.a, a);
-        Load(r.b, b);
-        return mpfr_add(r.result, r.a, r.b, MPFR_RNDN);
-    });
+    return Binary(0, a, b, mpfr_add);
 }
 
 Rounded Subtract(SoftExtended a, SoftExtended b) {
-    return Run(1, [&](Registers& r) {
-        Load(r.a, a);
-        Load(r.b, b);
-        return mpfr_sub(r.result, r.a, r.b, MPFR_RNDN);
-    });
+    return Binary(1, a, b, mpfr_sub);
 }
 
 Rounded Multiply(SoftExtended a, SoftExtended b) {
-    return Run(2, [&](Registers& r) {
-        Load(r.a, a);
-        Load(r.b, b);
-        return mpfr_mul(r.result, r.a, r.b, MPFR_RNDN);
-    });
+    return Binary(2, a, b, mpfr_mul);
 }
 
 Rounded Divide(SoftExtended a, SoftExtended b) {
-    return Run(3, [&](Registers& r) {
-        Load(r.a, a);
-        Load(r.b, b);
-        return mpfr_div(r.result, r.a, r.b, MPFR_RNDN);
-    });
+    return Binary(3, a, b, mpfr_div);
 }
 
 Rounded SquareRoot(SoftExtended a) {
