@@ -1,6 +1,10 @@
 # The documents a Debian system expects with the program: the copyright file,
 # the changelog and the manual pages in English and Russian. The changelog and
-# the pages are compressed at build time.
+# the pages are compressed at build time. The source package's debhelper
+# installs the copyright file and the changelog itself, from debian/.
+
+option(TARSILO_INSTALL_PACKAGE_DOCUMENTS
+       "Install the copyright file and the changelog (off when debhelper installs them)" ON)
 
 find_program(TARSILO_GZIP gzip REQUIRED)
 
@@ -24,11 +28,15 @@ configure_file(man/${TARSILO_MANUAL_PAGE}.in ${man_dir}/en/${TARSILO_MANUAL_PAGE
 configure_file(man/Tarsilo10.ru.1.in ${man_dir}/ru/${TARSILO_MANUAL_PAGE} @ONLY)
 tarsilo_gzip_document(${man_dir}/en/${TARSILO_MANUAL_PAGE} ${man_dir}/en/${TARSILO_MANUAL_PAGE}.gz)
 tarsilo_gzip_document(${man_dir}/ru/${TARSILO_MANUAL_PAGE} ${man_dir}/ru/${TARSILO_MANUAL_PAGE}.gz)
-tarsilo_gzip_document(${CMAKE_CURRENT_SOURCE_DIR}/doc/changelog
-                      ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz)
+if(TARSILO_INSTALL_PACKAGE_DOCUMENTS)
+  tarsilo_gzip_document(${PROJECT_SOURCE_DIR}/debian/changelog
+                        ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz)
+endif()
 add_custom_target(tarsilo_documents ALL DEPENDS ${TARSILO_COMPRESSED_DOCUMENTS})
 
-install(FILES doc/copyright ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz
-        DESTINATION ${TARSILO_PACKAGE_DOC_DIR})
+if(TARSILO_INSTALL_PACKAGE_DOCUMENTS)
+  install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz
+          DESTINATION ${TARSILO_PACKAGE_DOC_DIR})
+endif()
 install(FILES ${man_dir}/en/${TARSILO_MANUAL_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${man_dir}/ru/${TARSILO_MANUAL_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1)

@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
 # Checks a built package as Debian's tools see it, and prints what they say:
-#   lintian -I --pedantic: no error, no warning, no hardening tag and no
-#     unneeded .comment section (informational and pedantic tags are shown);
+#   lintian -I --pedantic on the .changes (the source package and the binary
+#     packages): no error, no warning, no hardening tag and no unneeded
+#     .comment section (informational and pedantic tags are shown);
 #   hardening-check on the packaged program: position-independent executable,
 #     stack protector, fortified functions, read-only relocations, immediate
 #     binding (and stack clash protection, which it reports as "unknown" when
 #     no function has a frame large enough to need probes).
 # Runs on the release the package was built for.
 #
-# Usage: scripts/check-package.sh <package.deb>
+# Usage: scripts/check-package.sh <package.changes>
 set -euo pipefail
-deb=$(realpath "${1:?usage: check-package.sh <package.deb>}")
+changes=$(realpath "${1:?usage: check-package.sh <package.changes>}")
+deb=$(ls "$(dirname "$changes")"/tarsilo_*.deb)
 status=0
 
-echo "lintian $(dpkg-query -W -f='${Version}' lintian) -I --pedantic $(basename "$deb"):"
+echo "lintian $(dpkg-query -W -f='${Version}' lintian) -I --pedantic $(basename "$changes"):"
 # lintian warns that it runs as root; that says nothing of the package.
-lintian_output=$(lintian -I --pedantic "$deb" 2>&1 | grep -v '^running with root privileges' || true)
+lintian_output=$(lintian -I --pedantic "$changes" 2>&1 | grep -v '^running with root privileges' || true)
 if [ -n "$lintian_output" ]; then
   sed 's/^/  /' <<<"$lintian_output"
 else

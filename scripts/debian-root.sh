@@ -5,8 +5,8 @@
 #
 #   scripts/debian-root.sh ensure <suite> <root> <package>...
 #       Makes <root> for <suite> (trixie, bookworm, ...) with these packages
-#       (and the ru_RU.UTF-8 locale when they include locales), or, when it exists, installs the packages
-#       it lacks. A new root is built beside <root> and renamed when complete,
+#       (and the ru_RU.UTF-8 locale when they include locales), or, when it
+#       exists, installs those of them it was never asked for. A new root is built beside <root> and renamed when complete,
 #       so an interrupted run leaves no half-made root behind.
 #   scripts/debian-root.sh run <root> <command>...
 #       Runs <command> as root in <root> with /proc, /sys, /dev and a fresh
@@ -58,14 +58,17 @@ ensure() {
   flock 9
 
   if [ -d "$root" ] && [ -f "$stamp" ]; then
-    if [ "$(cat "$stamp")" = "$(package_list "$@")" ]; then
-      return 0
-    fi
-    echo "debian-root: installing into $root: $*"
+    # Roots are shared by several scripts, each asking for what it needs.
+    local lacking
+    lacking=$(package_list "$@" | comm -23 - "$stamp")
+    [ -n "$lacking" ] || return 0
+    echo "debian-root: installing into $root:" $lacking
     run_in "$root" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    # shellcheck disable=SC2086 # one package a word
     run_in "$root" env DEBIAN_FRONTEND=noninteractive \
-      apt-get install -y -qq --no-install-recommends "$@" >/dev/null
-    package_list "$@" | tee "$stamp" >/dev/null
+      apt-get install -y -qq --no-install-recommends $lacking >/dev/null
+    package_list $lacking $(cat "$stamp") | tee "$stamp.new" >/dev/null
+    mv "$stamp.new" "$stamp"
     return 0
   fi
 

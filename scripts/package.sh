@@ -1,32 +1,71 @@
 #!/usr/bin/env bash
-# Builds the optimised program and its Debian package for the Debian release
-# this runs on: build/package/tarsilo_<version>_<arch>.deb. Its Depends name
-# the libraries as this release names them (dpkg-shlibdeps), so a package built
-# on Debian 12 is for Debian 12 and one built on Debian 13 for Debian 13.
+# Builds the source package and the Debian package from it with
+# dpkg-buildpackage, in a root of the Debian release they are for (default:
+# this machine's), and checks both with that release's lintian and
+# hardening-check (scripts/check-package.sh). The results go to
+# build/debian/<suite>/: tarsilo_<version>.dsc and .tar.xz, the .deb, its
+# debug symbols, .buildinfo and .changes.
 #
-# The build uses Debian's build flags (the package preset) and is
-# reproducible: the same commit gives the same bytes, wherever and whenever it
-# is built. SOURCE_DATE_EPOCH, the time of the last commit unless it is set
-# already, dates the files of the package and the program's resources.
+# The root (scripts/debian-root.sh, default /var/cache/tarsilo/<suite>-build-root)
+# holds the build tools; each build installs the Build-Depends of
+# debian/control there and builds a copy of the work tree. The build is
+# reproducible: dpkg dates everything at the changelog's latest entry and
+# Debian's build flags map the build path away (scripts/test-reproducible.sh
+# proves it). By default the compiler results are kept in the root between
+# builds (ccache, in a fixed build directory so that they can be reused).
+#
+# Usage: scripts/package.sh [--suite <suite>] [--root <root>] [--output <directory>]
+#          [--place <directory in the root>] [--no-compiler-cache] [--no-check]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh build package
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+if [ "$(id -u)" -ne 0 ]; then
+  echo "$(basename "$0"): the Debian roots need root (mmdebstrap, mount, chroot): run it with sudo" >&2
+  exit 1
 fi
-export SOURCE_DATE_EPOCH
-# Files are read and written the same way whatever the caller's settings.
-export LC_ALL=C.UTF-8 TZ=UTC
-umask 022
 
-cmake --preset package >/dev/null
-# The resource compiler dates its entries at SOURCE_DATE_EPOCH when it runs:
-# a tree last built for another time compiles its resources again.
-stamp=build/package/source-date-epoch
-if [ "$(cat "$stamp" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
-  find build/package -path '*_autogen/*' -name 'qrc_*.cpp' -delete
-  echo "$SOURCE_DATE_EPOCH" >"$stamp"
-fi
-cmake --build --preset package
-(cd build/package && cpack -G DEB >/dev/null)
-ls -1 build/package/tarsilo_*.deb
+suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+root= output= place= cache=true check=true
+while [ $# -gt 0 ]; do
+  case $1 in
+  --suite) suite=$2; shift 2 ;;
+  --root) root=$2; shift 2 ;;
+  --output) output=$2; shift 2 ;;
+  --place) place=$2; shift 2 ;;
+  --no-compiler-cache) cache=false; shift ;;
+  --no-check) check=false; shift ;;
+  *) echo "package.sh: unknown argument $1" >&2; exit 2 ;;
+  esac
+done
+root=${root:-/var/cache/tarsilo/$suite-build-root}
+output=${output:-build/debian/$suite}
+bash scripts/install-deps.sh release
+version=$(dpkg-parsechangelog -l debian/changelog -S Version)
+
+# The tools; the Build-Depends come from debian/control at each build.
+bash scripts/debian-root.sh ensure "$suite" "$root" \
+  build-essential debhelper devscripts lintian ccache dpkg-dev fakeroot locales
+
+exec 7>"$root.package.lock"
+flock 7
+# The fixed place keeps the compiler cache's keys (paths in the flags) alike.
+place=${place:-/var/tmp/tarsilo-package}
+work=$root$place
+rm -rf --one-file-system "$work"
+mkdir -p "$work/tarsilo-$version"
+trap 'rm -rf --one-file-system "$work"' EXIT
+bash scripts/copy-work-tree.sh "$work/tarsilo-$version"
+chmod -R go+rX "$root$place"
+
+environment=(TZ="${TZ:-UTC}" LANG="${LANG:-C.UTF-8}" TARSILO_BUILD_UMASK="$(umask)"
+  TARSILO_COMPILER_CACHE="$cache" TARSILO_CHECK_PACKAGE="$check")
+start=$SECONDS
+bash scripts/debian-root.sh run "$root" env "${environment[@]}" \
+  bash "$place/tarsilo-$version/scripts/package-inside-root.sh" "$place/tarsilo-$version"
+
+rm -rf "$output"
+mkdir -p "$output"
+find "$work" -maxdepth 1 -type f -name "tarsilo*_$version*" -exec cp {} "$output/" \;
+# Where it was built, as the package's programs might remember it.
+echo "$place/tarsilo-$version" >"$output/built-in"
+echo "package: built in the Debian $suite root in $((SECONDS - start)) s:"
+(cd "$output" && ls -l --time-style=+ tarsilo* | awk '{ print "  " $NF ": " $5 " bytes" }')

@@ -7,14 +7,14 @@
 #   - builds the program and every test with Debian 13's GCC and Qt (the
 #     package preset with the tests: Debian's build flags, without the
 #     developer tools and benchmarks) and runs them with CTest;
-#   - builds the Debian 13 package from that tree with scripts/package.sh and
-#     checks it with Debian 13's lintian and hardening-check
-#     (scripts/check-package.sh);
-#   - installs it with apt and starts the installed program to its main
-#     window on an X server of its own (scripts/check-installed.sh), there
-#     and on a plain Debian 13 (scripts/test-install.sh).
-# The package is copied to build/debian13/. The sanitizer, valgrind, fuzz and
-# desktop tiers run on Debian 12 only.
+#   - builds the source package and the Debian 13 package from it there
+#     (scripts/package.sh: dpkg-buildpackage, Debian 13's lintian and
+#     hardening-check), into build/debian/trixie/, and runs the package test
+#     on it with that tree;
+#   - installs it with apt on a plain Debian 13, starts the installed program
+#     to its main window and runs the autopkgtest there
+#     (scripts/test-install.sh).
+# The sanitizer, valgrind, fuzz and desktop tiers run on Debian 12 only.
 #
 # Usage: scripts/test-debian13.sh [--package]   (--package: no CTest suite)
 set -euo pipefail
@@ -35,64 +35,60 @@ step() {
 
 # --- inside the root, on the copy ---------------------------------------------
 if [ "${1:-}" = --inside ]; then
-  suite=true
-  [ "${2:-}" = --package ] && suite=false
   echo "debian13: Debian $(cat /etc/debian_version), $(g++ --version | head -n 1)," \
     "Qt $(dpkg-query -W -f='${Version}' libqt6core6t64), $(cmake --version | head -n 1)"
-  # One tree for the suite and the package: the package preset with the
-  # tests added, so the package test checks the package's own build, and
-  # scripts/package.sh then drops the tests and packs what is already built.
+  # The package preset with the tests added.
   build_suite() {
     cmake --preset package -DBUILD_TESTING=ON >/dev/null
     if ! cmake --build build/package -j2 >build/package-tests.log 2>&1; then
       cat build/package-tests.log
       return 1
     fi
-    # The resources were compiled with this SOURCE_DATE_EPOCH (scripts/package.sh).
-    echo "$SOURCE_DATE_EPOCH" >build/package/source-date-epoch
     # What GCC 14 and Qt 6.8 have to say about the code, if anything.
     grep -E 'warning:' build/package-tests.log || echo "debian13: the build gave no warning"
   }
-  if $suite; then
+  if [ "${2:-}" = --package-test ]; then
+    step "package test" env TARSILO_PACKAGE="$3" TARSILO_PACKAGE_SOURCE="$4" \
+      ctest --test-dir build/package -L '^package$' --output-on-failure
+  else
     step build build_suite
-    step suite ctest --test-dir build/package --output-on-failure -j2
+    step suite ctest --test-dir build/package -LE '^package$' --output-on-failure -j2
   fi
-  step package bash scripts/package.sh
-  deb=$(ls build/package/tarsilo_*.deb)
-  step "lintian and hardening-check" bash scripts/check-package.sh "$deb"
-  step "apt install and start" bash scripts/check-installed.sh "$deb"
   echo "debian13: inside the root: ${timings[*]/%/;}"
   exit 0
 fi
 
 # --- on the host ----------------------------------------------------------------
 bash scripts/install-deps.sh release
+suite_too=true
+[ "${1:-}" = --package ] && suite_too=false
 root=${TARSILO_DEBIAN13_ROOT:-/var/cache/tarsilo/debian13-root}
 mapfile -t packages < <(bash scripts/install-deps.sh --list build package suite)
 step root bash scripts/debian-root.sh ensure trixie "$root" "${packages[@]}"
 
 work=$(mktemp -d "$root/var/tmp/tarsilo.XXXXXX")
 trap 'rm -rf --one-file-system "$work"' EXIT
-# The work tree as it is, without build trees or anything git ignores.
-copy_source() {
-  git ls-files -z --cached --others --exclude-standard |
-    while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
-    tar --null -T - -cf - | tar -xf - -C "$work"
-}
-step copy copy_source
+step copy bash scripts/copy-work-tree.sh "$work"
 chmod 755 "$work"
+inside=${work#"$root"}
 
-# The copy has no git history: the package takes its date from here.
-epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
-environment=(SOURCE_DATE_EPOCH="$epoch")
+environment=()
 for name in TARSILO_SOAK_STEPS TARSILO_SOAK_SEED; do
   [ -n "${!name:-}" ] && environment+=("$name=${!name}")
 done
-step "in the root" bash scripts/debian-root.sh run "$root" \
-  env "${environment[@]}" bash "${work#"$root"}/scripts/test-debian13.sh" --inside "$@"
+if $suite_too; then
+  step "suite in the root" bash scripts/debian-root.sh run "$root" \
+    env "${environment[@]}" bash "$inside/scripts/test-debian13.sh" --inside
+fi
 
-mkdir -p build/debian13
-cp "$work"/build/package/tarsilo_*.deb build/debian13/
-echo "debian13: $(ls build/debian13/tarsilo_*.deb) is the package for Debian 13"
-step "install on a plain Debian 13" bash scripts/test-install.sh trixie build/debian13/tarsilo_*.deb
+step package bash scripts/package.sh --suite trixie --root "$root"
+deb=$(ls build/debian/trixie/tarsilo_*.deb)
+echo "debian13: $deb is the package for Debian 13"
+if $suite_too; then
+  cp "$deb" "$work/"
+  step "package test in the root" bash scripts/debian-root.sh run "$root" \
+    bash "$inside/scripts/test-debian13.sh" --inside --package-test \
+    "$inside/$(basename "$deb")" "$(cat build/debian/trixie/built-in)"
+fi
+step "install on a plain Debian 13" bash scripts/test-install.sh trixie build/debian/trixie
 echo "debian13: ${timings[*]/%/;}"

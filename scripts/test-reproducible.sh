@@ -1,54 +1,46 @@
 #!/usr/bin/env bash
-# Builds the Debian package twice from two clones of the same commit (HEAD),
-# one after the other, in directories of different names and depths, checked
-# out under different umasks, time zones and locales, and compares the two
-# .deb files byte for byte. When they differ, diffoscope shows where, and the
-# test fails.
+# Builds the source and Debian packages a second time, in the same Debian
+# root as scripts/package.sh built them but in a directory of another name and
+# depth, under another umask, time zone and locale, without the compiler
+# cache, and compares the two builds byte for byte: the source package
+# (.dsc and .tar.xz) and the .deb. When they differ, diffoscope shows where,
+# and the test fails.
 #
-# Usage: scripts/test-reproducible.sh [commit, default HEAD]
+# Usage: scripts/test-reproducible.sh [suite]   (after scripts/package.sh [--suite suite])
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh build package release
+bash scripts/install-deps.sh release
+suite=${1:-$(. /etc/os-release && echo "$VERSION_CODENAME")}
+first=build/debian/$suite
+second=build/debian/$suite-second-build
+[ -n "$(ls "$first"/tarsilo_*.deb 2>/dev/null)" ] ||
+  { echo "reproducible: no package in $first: run scripts/package.sh first" >&2; exit 1; }
 
-commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
-if [ "${1:-HEAD}" = HEAD ] && [ -n "$(git status --porcelain --untracked-files=no)" ]; then
-  echo "reproducible: note: the work tree has uncommitted changes; this builds $commit as committed"
-fi
-
-first=$(mktemp -d /tmp/tarsilo-reproducible.XXXXXX)
-second=$(mktemp -d /var/tmp/tarsilo-reproducible-second-build.XXXXXX)
-trap 'rm -rf "$first" "$second"' EXIT
-
-# build <directory> <umask> <time zone> <locale>: a clone of the commit there,
-# and its package.
-build() {
-  local dir=$1 mask=$2 zone=$3 language=$4
-  local start=$SECONDS
-  (
-    umask "$mask"
-    git clone --quiet --no-checkout "$PWD" "$dir"
-    git -C "$dir" checkout --quiet --detach "$commit"
-    cd "$dir"
-    unset SOURCE_DATE_EPOCH
-    TZ=$zone LANG=$language LC_ALL='' bash scripts/package.sh >"$dir.log" 2>&1
-  ) || {
-    echo "reproducible: the build in $dir failed:" >&2
-    tail -30 "$dir.log" >&2
-    exit 1
-  }
-  echo "reproducible: built in $dir in $((SECONDS - start)) s (umask $mask, TZ=$zone, LANG=$language)"
+start=$SECONDS
+(
+  umask 002
+  TZ=Asia/Kamchatka LANG=ru_RU.UTF-8 bash scripts/package.sh --suite "$suite" \
+    --output "$second" --place /var/tmp/a/much/deeper/place/of/the/second/build \
+    --no-compiler-cache --no-check >"$second.log" 2>&1
+) || {
+  echo "reproducible: the second build failed:" >&2
+  tail -30 "$second.log" >&2
+  exit 1
 }
+echo "reproducible: built again in $((SECONDS - start)) s (umask 002, TZ=Asia/Kamchatka," \
+  "LANG=ru_RU.UTF-8, a deeper directory, no compiler cache)"
 
-build "$first/tarsilo" 022 UTC C.UTF-8
-build "$second/a/much/deeper/clone/of/tarsilo" 002 Asia/Kamchatka ru_RU.UTF-8
-
-a=$(ls "$first"/tarsilo/build/package/tarsilo_*.deb)
-b=$(ls "$second"/a/much/deeper/clone/of/tarsilo/build/package/tarsilo_*.deb)
-if cmp --quiet "$a" "$b"; then
-  echo "reproducible: the two builds of ${commit:0:12} give the same $(basename "$a"):" \
-    "$(stat -c %s "$a") bytes, sha256 $(sha256sum "$a" | cut -c1-16)..."
-  exit 0
-fi
-echo "reproducible: the two builds of ${commit:0:12} differ:" >&2
-diffoscope --no-progress --text - "$a" "$b" >&2 || true
-exit 1
+status=0
+for pattern in 'tarsilo_*.dsc' 'tarsilo_*.tar.xz' 'tarsilo_*.deb'; do
+  a=$(ls "$first"/$pattern)
+  b=$(ls "$second"/$pattern)
+  if cmp --quiet "$a" "$b"; then
+    echo "reproducible: the same $(basename "$a"): $(stat -c %s "$a") bytes," \
+      "sha256 $(sha256sum "$a" | cut -c1-16)..."
+  else
+    echo "reproducible: the two builds of $(basename "$a") differ:" >&2
+    diffoscope --no-progress --text - "$a" "$b" >&2 || true
+    status=1
+  fi
+done
+exit $status

@@ -3,10 +3,12 @@
 # program's windows under valgrind memcheck, then the same tests optimised and
 # under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target
 # for a bounded time, then the program on real desktops. Then the Debian 12
-# package: built, checked by lintian and hardening-check and by the package
-# test, installed with apt on a plain Debian 12, built twice more from two
-# clones to prove it reproducible; then the Debian 13 tier; the Windows build
-# under Wine, and its window tests again under Debian 13's Wine; last, the
+# source and binary packages: built by dpkg-buildpackage in a Debian 12 root,
+# checked by lintian and hardening-check and by the package test, installed
+# with apt on a plain Debian 12 and tried there by their autopkgtest, built
+# once more in another place and manner to prove them reproducible; then the
+# Debian 13 tier; the Windows build and its installers under Wine, and its
+# window tests again under Debian 13's Wine; last, the
 # arm64 tier (the software extended type natively, the arm64 build of the core
 # under qemu against the x86-64 build).
 set -euo pipefail
@@ -31,11 +33,11 @@ step bash scripts/test-sanitizers.sh
 step bash scripts/fuzz.sh 45
 step bash scripts/test-desktop.sh build/test
 step bash scripts/package.sh
-step bash scripts/check-package.sh build/package/tarsilo_*.deb
-step env TARSILO_PACKAGE_TREE="$PWD/build/package" ctest --preset test -L package
-step bash scripts/test-install.sh bookworm build/package/tarsilo_*.deb
-# Its two builds must each compile everything themselves.
-step env -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER bash scripts/test-reproducible.sh
+step env TARSILO_PACKAGE="$(ls "$PWD"/build/debian/bookworm/tarsilo_*.deb)" \
+  TARSILO_PACKAGE_SOURCE="$(cat build/debian/bookworm/built-in)" \
+  ctest --test-dir build/test -L '^package$' --output-on-failure
+step bash scripts/test-install.sh bookworm build/debian/bookworm
+step bash scripts/test-reproducible.sh bookworm
 step bash scripts/test-debian13.sh
 step bash scripts/test-windows.sh
 step bash scripts/test-wine10.sh
