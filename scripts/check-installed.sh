@@ -3,8 +3,11 @@
 # root: installs the package with apt (which fetches what it depends on from
 # the release's archive), starts the installed program by its name on an X
 # server of its own (Xvfb, no window manager) and waits until its main window
-# is mapped, then removes the package again. Fails if apt cannot install it,
-# if the program ends, or if its window does not appear within 30 seconds.
+# is mapped; then purges it, checking that none of its files stays, and
+# upgrades to it from an older release (the same package relabelled 0.9.0,
+# with one more file), checking that one tarsilo of the new version remains
+# and the older file went; then removes it again. Fails if apt cannot install
+# it, if the program ends, or if its window does not appear within 30 seconds.
 #
 # Usage: check-installed.sh <package.deb>
 set -euo pipefail
@@ -80,3 +83,37 @@ fi
 echo "check-installed: $(command -v Tarsilo10) mapped its main window" \
   "\"$(xwininfo -id "$window" | sed -n 's/^xwininfo: Window id: [^ ]* "\(.*\)"$/\1/p')\"" \
   "($(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'))"
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+program=
+
+# apt purge leaves none of the package's files behind.
+mapfile -t files < <(dpkg-query -L tarsilo | while IFS= read -r f; do [ -f "$f" ] && echo "$f"; done)
+apt-get purge -y -qq tarsilo >/dev/null
+for f in "${files[@]}"; do
+  [ ! -e "$f" ] || { echo "check-installed: apt purge left $f" >&2; exit 1; }
+done
+echo "check-installed: apt purge removed all ${#files[@]} files of the package"
+
+# An upgrade: the package relabelled as an older release that carried one more
+# file, installed first; the real package over it leaves one tarsilo, of the
+# new version, without the old file.
+old=$work/old
+dpkg-deb -R "$deb" "$old"
+sed -i 's/^Version: .*/Version: 0.9.0/' "$old/DEBIAN/control"
+old_file=usr/share/doc/tarsilo/NEWS.old
+echo "An older release's file." >"$old/$old_file"
+(cd "$old" && md5sum "$old_file" >>DEBIAN/md5sums)
+dpkg-deb --root-owner-group -b "$old" "$work/tarsilo_0.9.0.deb" >/dev/null
+installed_version() { dpkg-query -W -f='${Version}' tarsilo 2>/dev/null; }
+apt-get install -y -qq --no-install-recommends "$work/tarsilo_0.9.0.deb" >/dev/null 2>&1
+[ "$(installed_version)" = 0.9.0 ] && [ -f "/$old_file" ] ||
+  { echo "check-installed: the older release did not install" >&2; exit 1; }
+apt-get install -y -qq --no-install-recommends "$deb" >/dev/null 2>&1
+version=$(dpkg-deb -f "$deb" Version)
+[ "$(installed_version)" = "$version" ] ||
+  { echo "check-installed: after the upgrade tarsilo is $(installed_version), not $version" >&2; exit 1; }
+[ ! -e "/$old_file" ] || { echo "check-installed: the upgrade left the older release's /$old_file" >&2; exit 1; }
+[ "$(dpkg-query -W -f='${Package}\n' 'tarsilo*' | grep -c '^tarsilo$')" = 1 ] ||
+  { echo "check-installed: more than one tarsilo after the upgrade" >&2; exit 1; }
+echo "check-installed: upgraded from 0.9.0 to $version: one tarsilo, the older release's file gone"
