@@ -48,11 +48,12 @@ echo "Wine prefix made in $(awk -v a="$prefix_started" -v b="$EPOCHREALTIME" 'BE
 # if any of them failed.
 failed=()
 check() {
-  local name=$1
+  local name=$1 started=$SECONDS
   shift
   echo
   echo "== $name"
   "$@" || failed+=("$name")
+  echo "($((SECONDS - started)) s)"
 }
 
 check "tests of the Windows build" ctest --preset windows

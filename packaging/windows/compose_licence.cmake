@@ -63,8 +63,8 @@ set(rule "----------------------------------------------------------------------
 set(text "Tarsilo\n\nCopyright ${holder}\n\n${statement}\n${rule}\n\n")
 string(APPEND text
   "Tarsilo for Windows contains the libjpeg-turbo library, linked into the\n"
-  "program file. This software is based in part on the work of the\n"
-  "Independent JPEG Group. Its licences follow.\n\n"
+  "program file; its licences follow.\n\n"
+  "This software is based in part on the work of the Independent JPEG Group.\n\n"
   "${jpeg_licence}\n\n${rule}\n\n"
   "libjpeg-turbo, README.ijg:\n\n${ijg_legal}\n")
 string(REPLACE "\r\n" "\n" text "${text}")
