@@ -18,7 +18,7 @@
 #
 # Usage: packaging/windows/test-install.sh <case> <artefact folder> <version> <main window title prefix>
 # The artefact folder is the build's packaging/windows: tarsilo-<version>/
-# (the program and LICENSE.txt as shipped) and the three artefacts.
+# (the program and LICENSE.txt as shipped), tarsilo.ico and the three artefacts.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 test_case=$1
@@ -246,11 +246,12 @@ msi_case() {
   say "uninstalled: no folder, shortcut or entry left"
 
   # The older package: the same source, another version and ProductCode.
-  mkdir -p "$old_stage"
-  cp "$stage/Tarsilo10.exe" "$stage/LICENSE.txt" "$old_stage/"
-  echo "Tarsilo $old_version" >"$old_stage/$old_extra_file"
+  mkdir -p "$old_stage/stage"
+  cp "$stage/Tarsilo10.exe" "$stage/LICENSE.txt" "$old_stage/stage/"
+  cp "$artefacts/tarsilo.ico" "$old_stage/"
+  echo "Tarsilo $old_version" >"$old_stage/stage/$old_extra_file"
   (cd "$old_stage" && wixl -a x64 -D Version=$old_version -D ProductCode="$(cat /proc/sys/kernel/random/uuid)" \
-    -D ExtraFile="$old_extra_file" -o "$old_msi" "$OLDPWD/packaging/windows/tarsilo.wxs")
+    -D Stage=stage -D ExtraFile="$old_extra_file" -o "$old_msi" "$OLDPWD/packaging/windows/tarsilo.wxs")
   install_with "$old_msi" "$program_files" msiexec /i "$old_msi" /qn
   expect_one_entry "$old_version"
   [ -f "$(unix_path "$program_files")/$old_extra_file" ] || fail "$old_version did not install $old_extra_file"
