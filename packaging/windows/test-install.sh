@@ -186,7 +186,9 @@ nsis_mode() {
     [ "$value" = "${expected#*=}" ] || fail "$key: ${expected%%=*} is '$value', not '${expected#*=}'"
   done
   size=$(reg_value "$key" EstimatedSize)
-  [[ $size =~ ^0x[0-9a-f]+$ ]] && ((size > 0)) || fail "$key: EstimatedSize is '$size'"
+  if ! [[ $size =~ ^0x[0-9a-f]+$ ]] || ((size == 0)); then
+    fail "$key: EstimatedSize is '$size'"
+  fi
   [ -z "$start" ] || expect_program_starts "$folder\\Tarsilo10.exe"
   nsis_uninstall "$folder"
   expect_nothing_left "$folder" "$menu\\Tarsilo.lnk"
@@ -201,8 +203,10 @@ nsis_modes_case() {
   say "== /AllUsers with /CurrentUser"
   timeout 60 "$wine" "$setup" /S /AllUsers /CurrentUser || status=$?
   [ "$status" -eq 2 ] || fail "both switches at once ended with status $status, not 2"
-  nothing_left "$user_programs" "$user_menu\\Tarsilo.lnk" && nothing_left "$program_files" "$common_menu\\Tarsilo.lnk" ||
+  if ! nothing_left "$user_programs" "$user_menu\\Tarsilo.lnk" ||
+    ! nothing_left "$program_files" "$common_menu\\Tarsilo.lnk"; then
     fail "both switches at once installed something"
+  fi
   say "refused with status 2, nothing installed"
 }
 
