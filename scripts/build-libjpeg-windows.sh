@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Cross-builds libjpeg (interface 62) for Windows from Debian's own source
 # package of libjpeg-turbo, the one the Linux build links, into
-# <prefix> (default build/windows-deps/jpeg): a static library and headers.
-# Does nothing when that prefix already holds the library.
+# <prefix> (default build/windows-deps/jpeg): a static library, headers and,
+# in share/licenses, the licence texts that must ship with a program linking
+# it (LICENSE.md and README.ijg). Does nothing when that prefix already holds
+# all of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 prefix=$(realpath -m "${1:-build/windows-deps/jpeg}")
-if [ -f "$prefix/lib/libjpeg.a" ] && [ -f "$prefix/include/jpeglib.h" ]; then
+licenses="$prefix/share/licenses"
+if [ -f "$prefix/lib/libjpeg.a" ] && [ -f "$prefix/include/jpeglib.h" ] &&
+   [ -f "$licenses/LICENSE.md" ] && [ -f "$licenses/README.ijg" ]; then
   exit 0
 fi
 
@@ -48,4 +52,6 @@ mkdir -p "$prefix/lib" "$prefix/include"
 cp "$work/build/libjpeg.a" "$prefix/lib/libjpeg.a"
 cp "$source_dir/jpeglib.h" "$source_dir/jmorecfg.h" "$source_dir/jerror.h" \
    "$work/build/jconfig.h" "$prefix/include/"
+mkdir -p "$licenses"
+cp "$source_dir/LICENSE.md" "$source_dir/README.ijg" "$licenses/"
 echo "libjpeg for Windows: $prefix ($(basename "$source_dir"))"

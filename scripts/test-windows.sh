@@ -7,8 +7,9 @@
 #      Linux and the Windows build, compared byte for byte;
 #   3. the core's exponential, square root and model values of both builds
 #      against mpmath;
-#   4. the installer: silent install, start and close of the installed
-#      program, silent uninstall.
+#   4. the Windows artefacts (packaging/windows/test-install.sh): the NSIS
+#      installer per user and for all users, its upgrade and reinstall, the
+#      MSI package with its upgrade, and the zip archive.
 # The prefix and the X server go when the tier ends, however it ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,11 +48,12 @@ echo "Wine prefix made in $(awk -v a="$prefix_started" -v b="$EPOCHREALTIME" 'BE
 # if any of them failed.
 failed=()
 check() {
-  local name=$1
+  local name=$1 started=$SECONDS
   shift
   echo
   echo "== $name"
   "$@" || failed+=("$name")
+  echo "($((SECONDS - started)) s)"
 }
 
 check "tests of the Windows build" ctest --preset windows
@@ -61,8 +63,16 @@ check "texts of the commands: Linux build against Windows build" \
 check "the core's values against mpmath, in both builds" \
   "$python" tests/cross/check_core_values.py build/test/tests/cross/core_values -- \
   scripts/wine-run.sh build/windows/tests/cross/core_values.exe
-check "installer" bash packaging/windows/test-install.sh \
-  "build/windows/packaging/windows/tarsilo-$version-setup.exe" "$version" "Tarsilo V1.0"
+artefact_checks=(
+  "nsis-modes|installer: per user, /CurrentUser, /AllUsers"
+  "nsis-upgrade|installer: upgrade from an older version, reinstall"
+  "msi|MSI package: install, uninstall, upgrade"
+  "zip|zip archive"
+)
+for row in "${artefact_checks[@]}"; do
+  check "${row#*|}" bash packaging/windows/test-install.sh "${row%%|*}" \
+    build/windows/packaging/windows "$version" "Tarsilo V1.0"
+done
 
 echo
 echo "Wine tier: build $((built - tier_started)) s, checks $(($(date +%s) - built)) s"
