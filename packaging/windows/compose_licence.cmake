@@ -4,7 +4,7 @@
 # links statically (its LICENSE.md whole and the legal section of README.ijg).
 # The same inputs always give the same bytes; lines end in CR LF for Notepad.
 #
-#   cmake -DCOPYRIGHT=<packaging/doc/copyright> -DJPEG_LICENSES=<dir with
+#   cmake -DCOPYRIGHT=<debian/copyright> -DJPEG_LICENSES=<dir with
 #         LICENSE.md and README.ijg> -DOUTPUT=<LICENSE.txt> -P compose_licence.cmake
 
 foreach(input COPYRIGHT JPEG_LICENSES OUTPUT)
