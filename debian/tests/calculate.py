@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Starts the installed Tarsilo10 to its main window, presses "Расчет" on the
-starting texts and reads back what the fields show."""
+"""Starts the installed Tarsilo10 on an X server of its own to its main window,
+presses "Расчет" on the starting texts and reads back what the fields show."""
 
 import os
 import subprocess
@@ -47,7 +47,7 @@ def main_window():
 
 def texts(window):
     """Every text field's name and text."""
-    found = pyatspi.utils.findAllDescendants(window, lambda a: a.getRoleName() == "text")
+    found = pyatspi.utils.findAllDescendants(window, lambda a: a.getRole() == pyatspi.ROLE_TEXT)
     result = {}
     for field in found:
         text = field.queryText()
@@ -55,9 +55,24 @@ def texts(window):
     return result
 
 
+def start_x_server():
+    """Xvfb on the first free display, once it accepts clients."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                               "1280x1024x24", "-nolisten", "tcp"],
+                              pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as display:
+        number = display.readline().strip()
+    if not number:
+        sys.exit("calculate: Xvfb did not start")
+    return server, f":{number}"
+
+
 def main():
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8",
-               QT_QPA_PLATFORM="xcb")
+    server, display = start_x_server()
+    env = dict(os.environ, DISPLAY=display, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen(["Tarsilo10"], env=env)
     try:
         window = poll("main window on the accessibility bus", main_window)
@@ -66,7 +81,7 @@ def main():
         if before.get("Масса тела, кг") != "":
             sys.exit(f"calculate: the mass shows {before.get('Масса тела, кг')!r} before any calculation")
         button = pyatspi.utils.findDescendant(
-            window, lambda a: a.getRoleName() == "push button" and a.name == "Расчет")
+            window, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "Расчет")
         if button is None:
             sys.exit("calculate: no button Расчет")
         button.queryAction().doAction(0)
@@ -82,6 +97,8 @@ def main():
     finally:
         program.terminate()
         program.wait(timeout=DEADLINE_SECONDS)
+        server.terminate()
+        server.wait(timeout=DEADLINE_SECONDS)
 
 
 if __name__ == "__main__":
