@@ -5,11 +5,13 @@
 #   scripts/install-deps.sh [group...]         install these groups (default: all)
 #   scripts/install-deps.sh --list [group...]  print their package names, one a line
 #
-# Groups: build (compiler, CMake, Qt, libjpeg, fontconfig), package (what cpack and the
-# package checks run), install (what scripts/check-installed.sh runs), suite (what the CTest tests run besides the build),
+# Groups: build (compiler, CMake, Qt, libjpeg, fontconfig), package (what the package
+# test and the arm64 package's CPack run; the Debian packages themselves are built in
+# roots of their own), install (what scripts/check-installed.sh runs), suite (what the CTest tests run besides the build),
 # desktop (the desktop tier), analysis (sanitizers, fuzzing, valgrind), tools
-# (the developer tools), release (the Debian 13 tier and the reproducibility
-# test: mmdebstrap, diffoscope, git), windows (the MinGW-w64 cross build, the
+# (the developer tools), release (the Debian roots the packages are built and
+# installed in, the Debian 13 tier and the reproducibility test: mmdebstrap,
+# diffoscope, git), windows (the MinGW-w64 cross build, the
 # source of libjpeg, the installer and the Wine tier); screen-reader (Orca, for
 # scripts/listen-with-orca.sh, installed only when named); bench (MPFR, for the
 # comparison of the software extended type's two backends in bench/mpfr_extended,
