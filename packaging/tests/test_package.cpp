@@ -344,10 +344,10 @@ private:
     // The latest time a file of the package may carry: dpkg-buildpackage
     // clamps every file to the date of the packaged changelog's latest entry.
     qint64 SourceDateEpoch() const {
-        const ToolRun changelog = RunTool(
-            QStringLiteral("dpkg-parsechangelog"),
-            {QStringLiteral("-l"), Root() + QStringLiteral("/usr/") + ChangelogPath(),
-             QStringLiteral("-S"), QStringLiteral("Timestamp")});
+        const ToolRun changelog =
+            RunTool(QStringLiteral("dpkg-parsechangelog"),
+                    {QStringLiteral("-l"), Root() + QStringLiteral("/usr/") + ChangelogPath(),
+                     QStringLiteral("-S"), QStringLiteral("Timestamp")});
         return changelog.output.trimmed().toLongLong();
     }
 
