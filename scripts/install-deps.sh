@@ -49,7 +49,7 @@ group_packages() {
   tools) echo python3 python3-mpmath clang-format ;;
   windows)
     echo g++-mingw-w64-x86-64 nasm dpkg-dev wine wine64 fonts-wine nsis doctest-dev python3 \
-      python3-mpmath xvfb xauth x11-utils xdotool imagemagick wixl
+      python3-mpmath xvfb xauth x11-utils xdotool imagemagick wixl unzip
     ;;
   release) echo mmdebstrap debian-archive-keyring diffoscope-minimal git ;;
   # Only for scripts/listen-with-orca.sh; not among the default groups.
