@@ -6,7 +6,8 @@
 #   scripts/debian-root.sh ensure <suite> <root> <package>...
 #       Makes <root> for <suite> (trixie, bookworm, ...) with these packages
 #       (and the ru_RU.UTF-8 locale when they include locales), or, when it
-#       exists, installs those of them it was never asked for. A new root is built beside <root> and renamed when complete,
+#       exists, installs those of them it was never asked for. A new root is
+#       built beside <root> and renamed when complete,
 #       so an interrupted run leaves no half-made root behind.
 #   scripts/debian-root.sh run <root> <command>...
 #       Runs <command> as root in <root> with /proc, /sys, /dev and a fresh

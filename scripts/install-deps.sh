@@ -51,7 +51,7 @@ group_packages() {
     echo g++-mingw-w64-x86-64 nasm dpkg-dev wine wine64 fonts-wine nsis doctest-dev python3 \
       python3-mpmath xvfb xauth x11-utils xdotool imagemagick wixl unzip
     ;;
-  release) echo mmdebstrap debian-archive-keyring diffoscope-minimal git ;;
+  release) echo mmdebstrap debian-archive-keyring diffoscope-minimal git dpkg-dev ;;
   # Only for scripts/listen-with-orca.sh; not among the default groups.
   screen-reader) echo orca speech-dispatcher xdotool openbox at-spi2-core dbus-x11 ;;
   # Only for the benchmarks; not among the default groups.

@@ -54,7 +54,7 @@ rm -rf --one-file-system "$work"
 mkdir -p "$work/tarsilo-$version"
 trap 'rm -rf --one-file-system "$work"' EXIT
 bash scripts/copy-work-tree.sh "$work/tarsilo-$version"
-chmod go+rX "$root$place" "$work"
+chmod go+rX "$work"
 
 environment=(TZ="${TZ:-UTC}" LANG="${LANG:-C.UTF-8}" TARSILO_BUILD_UMASK="$(umask)"
   TARSILO_COMPILER_CACHE="$cache" TARSILO_CHECK_PACKAGE="$check")
